@@ -1,0 +1,102 @@
+#include "engine/core/startup.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/core/clock.h"
+#include "engine/core/diagnostics.h"
+#include "engine/core/frame.h"
+#include "engine/core/types.h"
+#include "engine/render/screen.h"
+#include "engine/script/hooks.h"
+#include "engine/script/special_names.h"
+#include "engine/world/world.h"
+
+char ConfigFileName[kConfigFileNameSize] = "vorlane.dat";
+int quitRequested = 0;
+int pollMouse = 0;
+FrameClock frameClock = {0, 0, 0, 1};
+
+void ParseCommandLine(int argc, char** argv)
+{
+    for (int i = argc - 1; i >= 1; --i) {
+        const char* arg = argv[i];
+        if (std::strcmp(arg, "-D") == 0) {
+            pollMouse = 1;
+        } else if (std::strcmp(arg, "-T") == 0) {
+            OpenTrace();
+        } else if (std::strcmp(arg, "-E") == 0) {
+            SetLanguage(1);
+        } else if (std::strcmp(arg, "-F") == 0) {
+            SetLanguage(0);
+        } else if (std::strncmp(arg, "-C", 2) == 0) {
+            // The name runs to the end of the argument or its first blank,
+            // cut to what ConfigFileName holds.
+            const char* name = arg + 2;
+            size_t n = std::strcspn(name, " ");
+            if (n > kConfigFileNameSize - 1) {
+                n = kConfigFileNameSize - 1;
+            }
+            std::memcpy(ConfigFileName, name, n);
+            ConfigFileName[n] = '\0';
+        }
+    }
+}
+
+uint32_t ParseVideoOptions(int argc, char** argv)
+{
+    uint32_t flags = kVideoHwSurface;
+    for (int i = argc - 1; i >= 1; --i) {
+        const char* arg = argv[i];
+        if (i - 1 >= 1 && std::strcmp(argv[i - 1], "-bpp") == 0) {
+            // "-bpp N": the value is read but the depth request stays 16.
+            (void)std::atoi(arg);
+            --i;
+            continue;
+        }
+        if (std::strcmp(arg, "-warp") == 0) {
+            flags |= kVideoHwPalette;
+        } else if (std::strcmp(arg, "-hw") == 0) {
+            flags |= kVideoHwSurface;
+        } else if (std::strcmp(arg, "-fullscreen") == 0 || std::strcmp(arg, "-D") == 0) {
+            flags |= kVideoFullscreen;
+        }
+    }
+    return flags;
+}
+
+int DoInit(const char* configFileName)
+{
+    (void)configFileName;
+    MemoryReport("debut DoInit");
+    BindSceneNames();
+    BindResourceNames();
+    BindObjectNames();
+    ChangeScene(specialNames.StartScene);
+    ComposeFrame();
+    Flip();
+    ChangeScene(specialNames.StartScene);
+    MemoryReport("fin doInit");
+    return 1;
+}
+
+void DoFrame()
+{
+    ClockFrameStep();
+    if (pollMouse) {
+        int32_t x = 0;
+        int32_t y = 0;
+        ReadPointer(&x, &y);
+    }
+    ComposeFrame();
+
+    uint32_t now = GetTicks();
+    frameClock.nFrameCount += 1;
+    if (frameClock.nFirstFrameTick == 0) {
+        frameClock.nFirstFrameTick = now;
+    }
+    frameClock.nAvgFrameMs =
+        static_cast<int32_t>((now - frameClock.nFirstFrameTick) / frameClock.nFrameCount);
+    frameClock.nLastFrameTick = now;
+    Flip();
+}

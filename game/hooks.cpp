@@ -1,0 +1,10 @@
+// The shipped game's event hooks.
+#include "engine/script/hooks.h"
+
+void OnKeyF3() {}
+int OnFunctionKey(int32_t) { return 0; }
+void OnClickObject(int32_t) {}
+void OnUseObject(int32_t, int32_t) {}
+void OnMouseEnterObject(int32_t) {}
+void OnMouseLeaveObject(int32_t) {}
+void OnSceneEnter(const char*) {}

@@ -1,0 +1,68 @@
+#include "support/test_env.h"
+
+#include <SDL.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "engine/render/screen.h"
+
+void StartTestScreen()
+{
+    if (screen.fond != nullptr) {
+        return;
+    }
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    if (SDL_Init(SDL_INIT_VIDEO) < 0 || screen.InitVideo(640, 480, 16, 0x80000000u) == 0) {
+        throw std::runtime_error(std::string("no test screen: ") + SDL_GetError());
+    }
+}
+
+uint32_t ProbeFond(int x, int y)
+{
+    SDL_Surface* s = static_cast<SDL_Surface*>(screen.fond);
+    const Uint8* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
+    switch (s->format->BytesPerPixel) {
+    case 1: return *p;
+    case 2: return *reinterpret_cast<const Uint16*>(p);
+    case 3: return p[0] | (p[1] << 8) | (p[2] << 16);
+    default: return *reinterpret_cast<const Uint32*>(p);
+    }
+}
+
+uint32_t MapFond(uint8_t r, uint8_t g, uint8_t b)
+{
+    return SDL_MapRGB(static_cast<SDL_Surface*>(screen.fond)->format, r, g, b);
+}
+
+std::string MakeScratchDir(bool chdir)
+{
+    char pattern[] = "/tmp/vorlane_test_XXXXXX";
+    const char* dir = mkdtemp(pattern);
+    if (dir == nullptr) {
+        throw std::runtime_error("mkdtemp failed");
+    }
+    if (chdir && ::chdir(dir) != 0) {
+        throw std::runtime_error("chdir failed");
+    }
+    return dir;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
