@@ -9,7 +9,7 @@ shift || true
 packages=(
   build-essential cmake pkg-config
   libsdl1.2-compat-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool imagemagick
+  xvfb x11-utils xdotool imagemagick libx11-dev
   librsvg2-bin fonts-dejavu-core espeak-ng sox lame
 )
 missing=()
