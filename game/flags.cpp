@@ -1,0 +1,3 @@
+#include "game/flags.h"
+
+GameFlags gameFlags;
