@@ -1,11 +1,13 @@
-// Line reading shared by the archive index and the configuration: physical
+// Text reading shared by the archive index and the configuration: physical
 // reads of at most 1021 characters up to and including LF, from a stream that
-// may be limited to a byte count (an archive entry), and the line-end trimming.
+// may be limited to a byte count (an archive entry), the line-end trimming and
+// the rule for decimal numbers.
 //
 //   StartLineReader  binds a reader to a stream, with an optional byte limit
 //   ReadLine         the next read of at most maxChars characters, LF included
 //   ReadBytes        the next n bytes, whatever they are
 //   TrimLineEnd      removes the CR and LF among a line's last three characters
+//   ParseDecimal     the decimal integer at the start of a text
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -31,3 +33,6 @@ size_t ReadLine(LineReader* reader, char* line, size_t maxChars);
 size_t ReadBytes(LineReader* reader, char* out, size_t n);
 // Looks at the last three characters, last first, and cuts at each CR or LF.
 void TrimLineEnd(char* line);
+// Leading white space, an optional sign, then digits up to the first other
+// character ('12abc' is 12, 'abc' is 0); values beyond int are clamped.
+int ParseDecimal(const char* text);

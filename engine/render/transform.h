@@ -3,6 +3,7 @@
 // memory; the front end wraps its surfaces in views and owns the result.
 //
 //   GetPixel            raw value of one pixel (1, 2 or 4 bytes), no bounds check
+//   StorePixel          writes a raw value as one pixel of 1 to 4 bytes
 //   ClearSurface        fills every pixel of a view with a colour
 //   WriteRow            copies width pixels from a row buffer into row y
 //   RotateScaleSide     side D of the square result, or -1 when none can be made
@@ -27,6 +28,8 @@ struct PixelView {
 };
 
 uint32_t GetPixel(const PixelView& view, int32_t x, int32_t y);
+// 3 bytes: the three low bytes of colour, lowest first.
+void StorePixel(uint8_t* p, int32_t bytesPerPixel, uint32_t colour);
 void ClearSurface(PixelView* view, uint32_t colour);
 // row holds view->width pixels of view->bytesPerPixel bytes each.
 void WriteRow(PixelView* view, const uint8_t* row, int32_t y);
