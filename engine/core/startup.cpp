@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/archive/archive.h"
+#include "engine/config/config_reader.h"
 #include "engine/core/clock.h"
 #include "engine/core/diagnostics.h"
 #include "engine/core/frame.h"
@@ -67,8 +69,9 @@ uint32_t ParseVideoOptions(int argc, char** argv)
 
 int DoInit(const char* configFileName)
 {
-    (void)configFileName;
     MemoryReport("debut DoInit");
+    ReadArchiveIndex("vorlane.cre");  // a missing or bad archive is reported there
+    M_loadConfig(configFileName);
     BindSceneNames();
     BindResourceNames();
     BindObjectNames();
