@@ -1,6 +1,7 @@
 #include "engine/core/diagnostics.h"
 
 #include "engine/core/platform_names.h"
+#include "engine/render/text.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -83,4 +84,18 @@ void MemoryReport(const char* label)
         WriteMemoryReport(TraceFile, label, QueryMemoryStatus());
         std::fflush(TraceFile);
     }
+}
+
+namespace {
+char timingLine[256];  // rewritten every frame
+}
+
+void DrawTimingLine(int32_t frameMs, int32_t averageMs)
+{
+    int32_t f = frameMs != 0 ? frameMs : 1;
+    int32_t a = averageMs != 0 ? averageMs : 1;
+    int n = std::snprintf(timingLine, sizeof timingLine, "Aff=%dms (moy=%d) f=%d (moy=%d)",
+                          static_cast<int>(f), static_cast<int>(a), static_cast<int>(600 / f),
+                          static_cast<int>(600 / a));
+    DrawText(timingLine, n, 0, 0, 0);
 }
