@@ -204,3 +204,29 @@ TEST_F(Utils, CompactDeliveryCarriesTheGameProgramFromTheToolsFolder)
     EXPECT_NE(fs::status("livraison/vorlane_sdl").permissions() & fs::perms::owner_exec,
               fs::perms::none);
 }
+
+TEST_F(Utils, DeliveredLaunchScriptsStartTheGameWithTheDeliverysMusicFolder)
+{
+    const char* source = std::getenv("VORLANE_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    for (const char* script : {"go_fenetre.sh", "go_fullscreen.sh"}) {
+        fs::copy_file(fs::path(source) / "tools/launch" / script, script,
+                      fs::copy_options::overwrite_existing);
+    }
+    ASSERT_EQ(RunTool({"-GRlivraison\\vorlane.cre"}).status, 0);
+    EXPECT_EQ(ReadFile("livraison/cd/track01.mp3"), ReadFile("cd/track01.mp3"));
+    // A stand-in for the game that reports what it was started with.
+    WriteFile("livraison/vorlane_sdl", "#!/bin/sh\necho \"$(pwd) $SDL12COMPAT_FAKE_CDROM_PATH $*\"\n");
+    fs::permissions("livraison/vorlane_sdl", fs::perms::owner_exec, fs::perm_options::add);
+    const std::string delivery = fs::canonical("livraison").string();
+    for (const auto& [script, args] : {std::pair<std::string, std::string>{"go_fenetre.sh", ""},
+                                       {"go_fullscreen.sh", "-D"}}) {
+        FILE* p = popen(("cd / && " + delivery + "/" + script).c_str(), "r");
+        ASSERT_NE(p, nullptr);
+        char line[1024] = {};
+        const bool read = std::fgets(line, sizeof line, p) != nullptr;
+        pclose(p);
+        ASSERT_TRUE(read) << script;
+        EXPECT_EQ(std::string(line), delivery + " " + delivery + "/cd " + args + "\n") << script;
+    }
+}
