@@ -92,10 +92,14 @@ bool TakeArgument(ToolSettings* s, const char* arg)
     return true;
 }
 
-void Report(int result, const char* ok, const char* failed, const char* path)
-{
-    std::printf(result != 0 ? ok : failed, path);
-}
+// One command of the tool: its operation, its path and its two result lines.
+struct Command {
+    bool flagged;
+    int (*run)(const char* path);
+    const char* path;
+    const char* ok;
+    const char* failed;
+};
 }
 
 int main(int argc, char** argv)
@@ -113,21 +117,21 @@ int main(int argc, char** argv)
         }
     }
     M_loadConfig(s.configPath);
-    if (s.header) {
-        Report(WriteHeader(s.headerPath), "Generation [%s] ok\n",
-               "Pb generation du fichier h [%s]\n", s.headerPath);
-    }
-    if (s.compact) {
-        Report(DeliverCompact(s.archivePath), "Generation compacte [%s] ok\n",
-               "Pb generation de la livraison compacte [%s]\n", s.archivePath);
-    }
-    if (s.tree) {
-        Report(DeliverTree(s.listPath), "Generation arborescente [%s] ok\n",
-               "Pb generation de la livraison arborescente [%s]\n", s.listPath);
-    }
-    if (s.extract) {
-        Report(ExtractArchive(s.archivePath), "Extraction des fichiers [%s] ok\n",
-               "Pb extraction des fichiers du .cre [%s]\n", s.archivePath);
+    // Always in this order, whatever the order of the options.
+    const Command commands[] = {
+        {s.header, WriteHeader, s.headerPath, "Generation [%s] ok\n",
+         "Pb generation du fichier h [%s]\n"},
+        {s.compact, DeliverCompact, s.archivePath, "Generation compacte [%s] ok\n",
+         "Pb generation de la livraison compacte [%s]\n"},
+        {s.tree, DeliverTree, s.listPath, "Generation arborescente [%s] ok\n",
+         "Pb generation de la livraison arborescente [%s]\n"},
+        {s.extract, ExtractArchive, s.archivePath, "Extraction des fichiers [%s] ok\n",
+         "Pb extraction des fichiers du .cre [%s]\n"},
+    };
+    for (const Command& c : commands) {
+        if (c.flagged) {
+            std::printf(c.run(c.path) != 0 ? c.ok : c.failed, c.path);
+        }
     }
     return 0;
 }

@@ -8,10 +8,16 @@
 #include "engine/world/world.h"
 
 namespace {
+// The table's section with its count of records (count - 1: -1 when empty).
+void WriteTableCount(FILE* f, const char* table, const char* key, int count)
+{
+    std::fprintf(f, "\n[%s]\n", table);
+    std::fprintf(f, "%s=%d\n", key, count - 1);
+}
+
 void WriteScenes(FILE* f)
 {
-    std::fprintf(f, "\n[Scenes]\n");
-    std::fprintf(f, "NbScenes=%d\n", World.sceneCount - 1);
+    WriteTableCount(f, "Scenes", "NbScenes", World.sceneCount);
     for (int i = 1; i < World.sceneCount; ++i) {
         const Scene& s = World.scenes[i];
         std::fprintf(f, "\n[Scene%d]\n", i);
@@ -22,8 +28,7 @@ void WriteScenes(FILE* f)
 
 void WriteObjets(FILE* f)
 {
-    std::fprintf(f, "\n[Objets]\n");
-    std::fprintf(f, "NbObjets=%d\n", World.objetCount - 1);
+    WriteTableCount(f, "Objets", "NbObjets", World.objetCount);
     for (int i = 1; i < World.objetCount; ++i) {
         const Objet& o = World.objets[i];
         std::fprintf(f, "\n[Objet%d]\n", i);
@@ -81,8 +86,7 @@ void WriteRessource(FILE* f, const Ressource& r)
 
 void WriteRessources(FILE* f)
 {
-    std::fprintf(f, "\n[Ressources]\n");
-    std::fprintf(f, "NbRessources=%d\n", World.ressourceCount - 1);
+    WriteTableCount(f, "Ressources", "NbRessources", World.ressourceCount);
     for (int i = 1; i < World.ressourceCount; ++i) {
         std::fprintf(f, "\n[Ressource%d]\n", i);
         WriteRessource(f, World.ressources[i]);
