@@ -1,6 +1,7 @@
 // The compact delivery: the resource archive written in three passes over the
 // configuration and the media files (count, index lines, data), through a
 // temporary file that replaces the archive only once it is complete.
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -49,19 +50,45 @@ int64_t LooseFileSize(const char* path)
     return ec ? -1 : static_cast<int64_t>(size);
 }
 
+// Size of what is packed for path: the loose file, or else, when there is
+// none, the entry of the archive the game has open (a delivered game keeps its
+// media in the archive only, and F1 must not drop them from the new one).
+int64_t PackedSize(const char* path)
+{
+    const int64_t loose = LooseFileSize(path);
+    if (loose >= 0) {
+        return loose;
+    }
+    const int entry = FindArchiveEntry(path);
+    return entry >= 0 ? archiveEntries[entry].size : -1;
+}
+
 int Changed(const char* path)
 {
     std::printf("Pb Fichier modifie pendant la livraison (%s) \n", path);
     return -1;
 }
 
-// Appends exactly size bytes of the file at path; false when it holds fewer
-// or more (or cannot be read).
+// Appends the bytes of the open archive's entry path, which must hold size bytes.
+bool CopyEntry(FILE* archive, const char* path, int64_t size)
+{
+    unsigned char* data = nullptr;
+    int length = 0;
+    const bool exact = LoadArchiveEntry(path, &data, &length) == 0 && length == size;
+    if (exact && length > 0) {
+        std::fwrite(data, 1, static_cast<size_t>(length), archive);
+    }
+    std::free(data);
+    return exact;
+}
+
+// Appends exactly size bytes of what is packed for path; false when it holds
+// fewer or more (or cannot be read).
 bool CopyExactly(FILE* archive, const char* path, int64_t size)
 {
     FILE* in = OpenLooseFile(path, "rb");
     if (in == nullptr) {
-        return false;
+        return LooseFileSize(path) < 0 && CopyEntry(archive, path, size);
     }
     char block[1024];
     int64_t left = size;
@@ -137,7 +164,7 @@ int PackFile(FILE* archive, int pass, const char* path, int64_t* size)
     if (path[0] == '\0') {
         return 0;
     }
-    const int64_t now = LooseFileSize(path);
+    const int64_t now = PackedSize(path);
     if (pass == 1) {
         *size = now;
     }

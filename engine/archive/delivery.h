@@ -46,6 +46,9 @@ void DeliverBaseFiles(FILE* listFile, const char* directory);
 // Empties deliveryList, then adds the frame paths of Anim resources, the
 // picture of Bmp and the sound of Wav and Mid, in table order, each path once.
 void BuildDeliveryList();
+// What is packed for a path is its loose file or, when there is none, the entry
+// of that name in the archive read by ReadArchiveIndex (so that F1 in a
+// delivered game keeps the media it has only in its archive).
 // Pass 1 measures the file into *size (-1 when not accessible), pass 2 writes
 // its index line, pass 3 appends exactly *size bytes. Returns 1 when the file
 // is accessible, 0 when it is not (message) or path is empty, -1 (message)

@@ -253,3 +253,15 @@ TEST_F(Compact, DeliveredGameReadsItsConfigurationAndPicturesFromTheArchive)
         std::free(data);
     }
 }
+
+TEST_F(Compact, F1InADeliveredGameKeepsTheMediaItHasOnlyInItsArchive)
+{
+    fs::create_directory("livraison");
+    ASSERT_EQ(DeliverCompact("livraison\\vorlane.cre"), 1);
+    const std::string delivered = ReadFile("livraison/vorlane.cre");
+    fs::current_path("livraison");
+    ASSERT_EQ(ReadArchiveIndex("vorlane.cre"), 0);  // the delivered game starts
+    M_loadConfig("vorlane.dat");
+    ASSERT_EQ(DeliverCompact("vorlane.cre"), 1);    // F1
+    EXPECT_EQ(ReadFile("vorlane.cre"), delivered);
+}
