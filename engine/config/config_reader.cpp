@@ -36,6 +36,13 @@ bool IsKeyLine(const char* line, const char* key)
     return std::strstr(line, key) != nullptr && std::strchr(line, '=') != nullptr;
 }
 
+// True when line is exactly "[" + section + "]".
+bool IsHeaderOf(const char* line, const char* section, size_t sectionLength)
+{
+    return line[0] == '[' && std::strncmp(line + 1, section, sectionLength) == 0 &&
+           line[sectionLength + 1] == ']' && line[sectionLength + 2] == '\0';
+}
+
 // Copies the text after the first "=" of line.
 void CopyValue(const char* line, char* dest, int maxLength)
 {
@@ -177,40 +184,41 @@ void ReadAnimFrames(const char* section, const char* name)
     }
 }
 
+using AddWithPathFn = int (*)(const char* name, const char* path);
+
+// The addition of the types that carry one file path (Bmp, Wav, Mid), or null.
+AddWithPathFn AddWithPath(RessourceType type)
+{
+    switch (type) {
+    case kResBmp: return AddRessourceBmp;
+    case kResWav: return AddRessourceWav;
+    case kResMid: return AddRessourceMid;
+    default: return nullptr;
+    }
+}
+
 void ReadRessource(int i)
 {
     char section[32];
     std::snprintf(section, sizeof section, "Ressource%d", i);
-    char name[256], typeName[256], path[256];
+    char name[256], typeName[256];
     M_getConfigString(section, "Name", "", name, 255);
     M_getConfigString(section, "type", "", typeName, 255);
-    switch (RessourceTypeFromName(typeName)) {
-    case kResAnim:
+    const RessourceType type = RessourceTypeFromName(typeName);
+    if (type == kResAnim) {
         ReadAnimFrames(section, name);
-        break;
-    case kResBmp:
-        M_getConfigString(section, "filePath", "", path, 255);
-        AddRessourceBmp(name, path);
-        break;
-    case kResWav:
-        M_getConfigString(section, "filePath", "", path, 255);
-        AddRessourceWav(name, path);
-        break;
-    case kResMid:
-        M_getConfigString(section, "filePath", "", path, 255);
-        AddRessourceMid(name, path);
-        break;
-    case kResText: {
+    } else if (type == kResText) {
         char textFr[kRessourceTextSize + 1];
         char textEng[kRessourceTextSize + 1];
         M_getConfigString(section, "textBuf", "", textFr, kRessourceTextSize);
         M_getConfigString(section, "textBufEng", "", textEng, kRessourceTextSize);
         AddRessourceText(name, textFr, textEng);
-        break;
-    }
-    default:
+    } else if (auto add = AddWithPath(type)) {
+        char path[256];
+        M_getConfigString(section, "filePath", "", path, 255);
+        add(name, path);
+    } else {
         AddRessource(name, typeName);
-        break;
     }
 }
 }
@@ -239,14 +247,11 @@ int M_loadConfigFileInMem(const char* path)
 int M_getConfigString(const char* section, const char* key, const char* def, char* dest,
                       int maxLength)
 {
-    char header[kConfigLineSize + 1];
-    if (section == nullptr || key == nullptr ||
-        std::strlen(section) > static_cast<size_t>(kConfigLineSize - 3)) {
-        // No line can be that section's header.
+    if (section == nullptr || key == nullptr) {
         CopyString(dest, def, static_cast<size_t>(maxLength));
         return 1;
     }
-    std::snprintf(header, sizeof header, "[%s]", section);
+    const size_t sectionLength = std::strlen(section);
     ConfigCursor& c = ConfigLines.cursor;
     int start = 0;
     if (std::strcmp(section, c.lastSection) == 0) {
@@ -260,7 +265,7 @@ int M_getConfigString(const char* section, const char* key, const char* def, cha
         start = ScanStart(section);
     }
     for (int i = start; i < ConfigLines.count; ++i) {
-        if (std::strcmp(ConfigLines.lines[i], header) != 0) {
+        if (!IsHeaderOf(ConfigLines.lines[i], section, sectionLength)) {
             continue;
         }
         for (int j = i; j < ConfigLines.count; ++j) {
