@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/archive/delivery.h"
 #include "engine/core/clock.h"
 #include "engine/core/startup.h"
 #include "engine/render/screen.h"
@@ -64,6 +65,8 @@ void PollEvents()
         case SDL_KEYDOWN:
             if (event.key.keysym.sym == SDLK_ESCAPE) {
                 quitRequested = 1;
+            } else if (event.key.keysym.sym == SDLK_F1) {
+                DeliverCompact("vorlane.cre");  // from the loaded world; the game goes on
             }
             break;
         case SDL_QUIT:
