@@ -126,7 +126,7 @@ class Generator:
         for name, voice, text in self.w.sounds:
             rel = self.w.res_by_name[name].path
             v = self.w.voices[voice]
-            sig = tools.digest("speech v1", repr(sorted(v.items())), text)
+            sig = tools.digest("speech v2", repr(sorted(v.items())), text)
             target = os.path.join(self.out, posix(rel))
             self.job(rel, sig, lambda t=text, vv=v, o=target: audio.speak(t, vv, o, self.tmp))
         for name, recipe in self.effects.items():
@@ -135,8 +135,9 @@ class Generator:
             self.job(rel, tools.digest("effect v1", recipe), lambda r=recipe, o=target: audio.effect(r, o))
         self.run_jobs("sounds")
         for name in LOOSE_SOUNDS:
-            shutil.copyfile(os.path.join(self.out, posix(self.w.res_by_name[name].path)),
-                            os.path.join(self.out, name))
+            src, dst = os.path.join(self.out, posix(self.w.res_by_name[name].path)), os.path.join(self.out, name)
+            if not os.path.exists(dst) or open(src, "rb").read() != open(dst, "rb").read():
+                shutil.copyfile(src, dst)
 
     def make_music(self):
         for src, rel in TRACKS:

@@ -25,8 +25,8 @@ def speak(text, voice, out_wav, workdir):
     fd, tmp = tempfile.mkstemp(suffix=".wav", dir=workdir)
     os.close(fd)
     tools.run([tools.tool("espeak-ng"), "-v", voice.get("v", "en"), "-p", voice.get("p", "50"),
-               "-s", voice.get("s", "160"), "-a", "160", "-w", tmp, text])
-    fx = shlex.split(voice.get("fx", "")) + ["pad", "0", "0.15"]
+               "-s", voice.get("s", "160"), "-w", tmp, text])
+    fx = shlex.split(voice.get("fx", "")) + ["norm", "-3", "pad", "0", "0.15"]
     _to_game_format(tmp, out_wav, fx)
     os.remove(tmp)
 

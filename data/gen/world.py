@@ -175,6 +175,8 @@ def load_world(path, world):
                         o.scene = v
                     elif k == "exit":
                         o.next_scene, _, o.next_point = v.partition("@")
+                    elif k == "arrive":
+                        o.next_point = v
                     elif k == "click":
                         o.click = 1
                     elif k == "hidden":

@@ -2,7 +2,7 @@
 contains the key's text and an '=', searched from the section's header onwards (not stopping at the
 next header), with a cursor that tries the line after the last key found first."""
 
-ENCODING = "cp1252"
+ENCODING = "latin-1"  # byte-transparent: the engine sees bytes
 
 OBJET_KEYS = ["Name", "AffName", "ResAnimName", "SceneName", "SceneSuivanteName", "SceneSuivantePoint",
               "ptCoord.x", "ptCoord.y", "ptSize.x", "ptSize.y", "ptHotSpot.x", "ptHotSpot.y",
