@@ -20,10 +20,20 @@ struct RunResult {
     int status;
 };
 
+// VORLANE_BINARY_DIR when set, else the build folder this test program is in
+// (<build>/tests/test_delivery).
 std::string BinaryDir()
 {
     const char* dir = std::getenv("VORLANE_BINARY_DIR");
-    return dir != nullptr ? dir : ".";
+    return dir != nullptr ? dir
+                          : fs::read_symlink("/proc/self/exe").parent_path().parent_path().string();
+}
+
+// VORLANE_SOURCE_DIR when set, else the tree this source file is in.
+std::string SourceDir()
+{
+    const char* dir = std::getenv("VORLANE_SOURCE_DIR");
+    return dir != nullptr ? dir : fs::path(__FILE__).parent_path().parent_path().parent_path().string();
 }
 
 std::string ToolPath()
@@ -207,10 +217,8 @@ TEST_F(Utils, CompactDeliveryCarriesTheGameProgramFromTheToolsFolder)
 
 TEST_F(Utils, DeliveredLaunchScriptsStartTheGameWithTheDeliverysMusicFolder)
 {
-    const char* source = std::getenv("VORLANE_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
     for (const char* script : {"go_fenetre.sh", "go_fullscreen.sh"}) {
-        fs::copy_file(fs::path(source) / "tools/launch" / script, script,
+        fs::copy_file(fs::path(SourceDir()) / "tools/launch" / script, script,
                       fs::copy_options::overwrite_existing);
     }
     ASSERT_EQ(RunTool({"-GRlivraison\\vorlane.cre"}).status, 0);
