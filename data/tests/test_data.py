@@ -52,9 +52,13 @@ class Checks:
         if b"\r" in raw:
             self.fail("vorlane.dat has CR characters")
         lines = raw.split(b"\n")
+        if len(lines) >= 16000:
+            self.fail("vorlane.dat has %d lines, the reader keeps 15999" % len(lines))
         for i, line in enumerate(lines, 1):
             if len(line) > 254:
                 self.fail("vorlane.dat line %d has %d characters" % (i, len(line)))
+            if b"[" in line and not (line.startswith(b"[") and line.endswith(b"]")):
+                self.fail("vorlane.dat line %d: a '[' outside a header misleads the reader's section search" % i)
         sec = read_sections(self.dat_path)
         for kind, count, name in (("Scene", "NbScenes", "Scenes"), ("Objet", "NbObjets", "Objets"),
                                   ("Ressource", "NbRessources", "Ressources")):
