@@ -70,6 +70,7 @@ class Generator:
 
     def make_font(self):
         self.glyphs = font.build(self.out, self.cache)
+        self.w.wrap_texts(lambda line: font.text_width(self.glyphs, line))
         res = self.w.add_res(worldmod.Resource("ResId_Ascii", "Anim"))
         res.files = [font.glyph_path(b) if b in self.glyphs else "" for b in range(256)]
         res.frames = [("", 0)] * 256
@@ -161,8 +162,8 @@ class Generator:
     def generate(self):
         try:
             self.load()
-            self.check_names()
             self.make_font()
+            self.check_names()
             self.make_pictures()
             self.place_texts()
             self.make_sounds()

@@ -2,12 +2,11 @@
 import os
 import re
 import shlex
-import textwrap
 
 ANSWER_ID = re.compile(r"^RT_D_.+_\d+[a-z]?_\d+[a-z]?$")
 MAX_LINE = 254                    # the configuration reader keeps 254 characters per line
-LINE_CHARS = 38                   # characters per line of a spoken text
-ANSWER_CHARS = 21                 # characters per line of a dialogue answer (three columns on the panel)
+LINE_PIXELS, LINE_CHARS = 340, 38       # a line of a spoken text at most
+ANSWER_PIXELS, ANSWER_CHARS = 178, 22   # a line of a dialogue answer (three sheets side by side)
 ANSWER_LINES = 3
 
 
@@ -74,21 +73,37 @@ class World:
         return obj
 
     def add_text(self, name, fr, en, answer=None):
+        """Texts are wrapped later (wrap_texts), once the font's glyph widths are known."""
         if answer is None:
             answer = bool(ANSWER_ID.match(name))
         res = self.add_res(Resource(name, "Text"))
-        res.fr, res.en = wrap(fr, answer), wrap(en, answer)
-        for t in (res.fr, res.en):
-            check_text(name, t, answer)
+        res.fr, res.en, res.answer = fr, en, answer
+        for t in (fr, en):
+            if "/" in t:
+                raise ValueError("texts must not contain '/': %r" % t)
+            t.encode("cp1252")
         return res
 
+    def wrap_texts(self, width_of):
+        for r in self.resources:
+            if r.kind == "Text":
+                limit = (ANSWER_PIXELS, ANSWER_CHARS) if r.answer else (LINE_PIXELS, LINE_CHARS)
+                r.fr, r.en = wrap(r.fr, limit, width_of), wrap(r.en, limit, width_of)
+                for t in (r.fr, r.en):
+                    check_text(r.name, t, r.answer)
 
-def wrap(text, answer=False):
-    text = " ".join(text.split())
-    if "/" in text:
-        raise ValueError("texts must not contain '/': %r" % text)
-    width = ANSWER_CHARS if answer else LINE_CHARS
-    return "/".join(textwrap.wrap(text, width, break_on_hyphens=False)) if text else ""
+
+def wrap(text, limit, width_of):
+    """Break a text into lines of at most limit = (pixels, characters), joined by '/' (the font's
+    line break)."""
+    lines = []
+    for word in text.split():
+        longer = lines[-1] + " " + word if lines else ""
+        if lines and width_of(longer) <= limit[0] and len(longer) <= limit[1]:
+            lines[-1] += " " + word
+        else:
+            lines.append(word)
+    return "/".join(lines)
 
 
 def check_text(name, text, answer):
@@ -229,7 +244,8 @@ def load_texts(path, world):
             else:
                 head, fr, en = [p.strip() for p in line.split("|")]
                 name, _, sound = [p.strip() for p in head.partition(">")]
-                answer = bool(ANSWER_ID.match(name)) or name in ("RT_Hello", "RT_D_NULL")
+                # the hero's lines and the answers are wrapped narrow: they are said or shown anywhere
+                answer = bool(ANSWER_ID.match(name)) or voice == "hero" or name == "RT_D_NULL"
                 v = "hero" if answer and ANSWER_ID.match(name) else voice
                 if name:
                     world.add_text(name, fr, en, answer)

@@ -200,6 +200,29 @@ class Checks:
                 if answer and len(lines) > ANSWER_LINES:
                     self.fail("%s: an answer of more than %d lines" % (r["Name"], ANSWER_LINES))
 
+    def check_text_widths(self):
+        """Answers fit on their sheet, every line fits on the screen (glyph advance = picture width)."""
+        font = self.res.get("ResId_Ascii", {})
+        widths = {}
+        for b in range(256):
+            p = font.get("filePath%d" % b)
+            if p and os.path.exists(self.path(p)):
+                widths[b] = struct.unpack("<i", open(self.path(p), "rb").read(22)[18:22])[0]
+        sheet = self.obj.get("O_paneau_select_1")
+        sheet_w = 0
+        if sheet:
+            r = self.res[sheet["ResAnimName"]]
+            sheet_w = struct.unpack("<i", open(self.path(r["filePath"]), "rb").read(22)[18:22])[0] \
+                - 2 * int(sheet["ptText.x"])
+        for r in self.dat["resources"]:
+            if r["type"] != "Text":
+                continue
+            limit = sheet_w if ANSWER_ID.match(r["Name"]) else 632
+            for t in (r["textBuf"], r["textBufEng"]):
+                w = max(sum(widths.get(b, 0) for b in line.encode("latin-1")) for line in t.split("/"))
+                if w > limit:
+                    self.fail("%s: a line %d pixels wide does not fit in %d: %r" % (r["Name"], w, limit, t))
+
     def check_sounds(self):
         for r in self.dat["resources"]:
             if r["type"] == "Wav":
