@@ -6,7 +6,7 @@ import shlex
 ANSWER_ID = re.compile(r"^RT_D_.+_\d+[a-z]?_\d+[a-z]?$")
 MAX_LINE = 254                    # the configuration reader keeps 254 characters per line
 LINE_PIXELS, LINE_CHARS = 340, 38       # a line of a spoken text at most
-ANSWER_PIXELS, ANSWER_CHARS = 178, 22   # a line of a dialogue answer (three sheets side by side)
+ANSWER_PIXELS, ANSWER_CHARS = 172, 22   # a line of a dialogue answer (three sheets side by side)
 ANSWER_LINES = 3
 
 
@@ -96,8 +96,11 @@ class World:
 def wrap(text, limit, width_of):
     """Break a text into lines of at most limit = (pixels, characters), joined by '/' (the font's
     line break)."""
+    # French puts a space before ? ! : ; and inside quotes; never break a line there
+    text = re.sub(r" ([?!:;»])", "\u00a0\\1", " ".join(text.split()))
+    text = text.replace("« ", "«\u00a0")
     lines = []
-    for word in text.split():
+    for word in text.split(" "):
         longer = lines[-1] + " " + word if lines else ""
         if lines and width_of(longer) <= limit[0] and len(longer) <= limit[1]:
             lines[-1] += " " + word
