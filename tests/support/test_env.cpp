@@ -11,13 +11,23 @@
 
 #include "engine/render/screen.h"
 
+namespace {
+// Runs before main: headless SDL drivers (a test may still choose another one,
+// e.g. "disk" to capture audio) and the project's folders.
+[[maybe_unused]] const bool environmentReady = [] {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    setenv("VORLANE_SOURCE_DIR", VORLANE_SOURCE_DIR, 0);
+    setenv("VORLANE_BINARY_DIR", VORLANE_BINARY_DIR, 0);
+    return true;
+}();
+}
+
 void StartTestScreen()
 {
     if (screen.fond != nullptr) {
         return;
     }
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
     if (SDL_Init(SDL_INIT_VIDEO) < 0 || screen.InitVideo(640, 480, 16, 0x80000000u) == 0) {
         throw std::runtime_error(std::string("no test screen: ") + SDL_GetError());
     }
