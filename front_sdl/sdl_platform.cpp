@@ -8,6 +8,7 @@
 #include "engine/core/clock.h"
 #include "engine/core/startup.h"
 #include "engine/render/screen.h"
+#include "engine/sound/sound.h"
 
 uint32_t PlatformTicks()
 {
@@ -35,6 +36,7 @@ int InitSDL(int argc, char** argv)
         }
     }
     std::atexit(SDL_Quit);
+    OpenAudio();
 
     char name[128];
     if (SDL_VideoDriverName(name, sizeof name) != nullptr) {

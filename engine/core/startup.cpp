@@ -12,6 +12,7 @@
 #include "engine/render/screen.h"
 #include "engine/script/hooks.h"
 #include "engine/script/special_names.h"
+#include "engine/sound/sound.h"
 #include "engine/world/world.h"
 
 char ConfigFileName[kConfigFileNameSize] = "vorlane.dat";
@@ -70,6 +71,8 @@ uint32_t ParseVideoOptions(int argc, char** argv)
 int DoInit(const char* configFileName)
 {
     MemoryReport("debut DoInit");
+    OpenCD();
+    PlayCDTrack(1);
     ReadArchiveIndex("vorlane.cre");  // a missing or bad archive is reported there
     M_loadConfig(configFileName);
     BindSceneNames();

@@ -1,0 +1,141 @@
+// SDL 1.2 sound effects: the audio device, WAV loading and conversion into the
+// mixer's channels.
+#include "front_sdl/sdl_sound.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/archive/loose_file.h"
+#include "engine/sound/mixer.h"
+#include "engine/sound/sound.h"
+
+namespace {
+void MixAtFullVolume(uint8_t* dst, const uint8_t* src, uint32_t len)
+{
+    SDL_MixAudio(dst, src, len, SDL_MIX_MAXVOLUME);
+}
+
+// The loose file at path as an SDL stream that closes the file, or null with
+// SDL's error set.
+SDL_RWops* OpenWavFile(const char* path)
+{
+    if (path == nullptr) {
+        path = "";
+    }
+    FILE* file = OpenLooseFile(path, "rb");
+    if (file == nullptr) {
+        SDL_SetError("Couldn't open %s: %s", path, std::strerror(errno));
+        return nullptr;
+    }
+    SDL_RWops* rw = SDL_RWFromFP(file, 1);
+    if (rw == nullptr) {
+        std::fclose(file);
+    }
+    return rw;
+}
+
+// Loads a WAV file and converts it to the output format. Returns a malloc'd
+// buffer and its length, or null after printing the failure.
+uint8_t* LoadConvertedWav(const char* path, uint32_t* length)
+{
+    SDL_AudioSpec wav;
+    Uint8* data = nullptr;
+    Uint32 dataLength = 0;
+    SDL_RWops* rw = OpenWavFile(path);
+    if (rw == nullptr || SDL_LoadWAV_RW(rw, 1, &wav, &data, &dataLength) == nullptr) {
+        std::printf("Couldn't open wav file: %s\n", SDL_GetError());
+        return nullptr;
+    }
+    SDL_AudioCVT cvt;
+    if (SDL_BuildAudioCVT(&cvt, wav.format, wav.channels, wav.freq, AUDIO_S16LSB, kMixChannels,
+                          kMixRate) < 0) {
+        std::printf("Couldn't create convert spec: %s\n", SDL_GetError());
+        SDL_FreeWAV(data);
+        return nullptr;
+    }
+    // The conversion works in place on an int-sized buffer len x len_mult bytes long.
+    uint64_t size = static_cast<uint64_t>(dataLength) * static_cast<uint64_t>(cvt.len_mult);
+    if (cvt.len_mult <= 0 || size > INT_MAX) {
+        SDL_FreeWAV(data);
+        SDL_SetError("sound too long (%u bytes)", static_cast<unsigned>(dataLength));
+        std::printf("Couldn't convert: %s\n", SDL_GetError());
+        return nullptr;
+    }
+    cvt.buf = static_cast<Uint8*>(std::malloc(size > 0 ? size : 1));
+    if (cvt.buf == nullptr) {
+        SDL_FreeWAV(data);
+        SDL_SetError("out of memory");
+        std::printf("Couldn't convert: %s\n", SDL_GetError());
+        return nullptr;
+    }
+    std::memcpy(cvt.buf, data, dataLength);
+    cvt.len = static_cast<int>(dataLength);
+    SDL_FreeWAV(data);
+    if (SDL_ConvertAudio(&cvt) < 0) {
+        std::printf("Couldn't convert: %s\n", SDL_GetError());
+        std::free(cvt.buf);
+        return nullptr;
+    }
+    *length = static_cast<uint32_t>(cvt.len_cvt);
+    return cvt.buf;
+}
+}
+
+void SDLCALL MixerCallback(void* /*userdata*/, Uint8* stream, int len)
+{
+    if (len > 0) {
+        MixPeriod(stream, static_cast<uint32_t>(len), MixAtFullVolume);
+    }
+}
+
+int OpenAudio()
+{
+    SDL_AudioSpec wanted;
+    std::memset(&wanted, 0, sizeof wanted);
+    wanted.freq = kMixRate;
+    wanted.format = AUDIO_S16LSB;
+    wanted.channels = kMixChannels;
+    wanted.samples = kMixPeriodFrames;
+    wanted.callback = MixerCallback;
+    wanted.userdata = nullptr;
+    // No obtained format: SDL converts to whatever the hardware takes.
+    if (SDL_OpenAudio(&wanted, nullptr) < 0) {
+        std::fprintf(stderr, "Couldn't open audio: %s\n", SDL_GetError());
+        return -1;
+    }
+    return 0;
+}
+
+int LoadSoundChannel(const char* path, int channel, int count)
+{
+    if (channel < 0 || channel >= kSoundChannelCount) {
+        std::printf("No sound channel %d\n", channel);
+        return -1;
+    }
+    uint32_t length = 0;
+    uint8_t* buffer = LoadConvertedWav(path, &length);
+    if (buffer == nullptr) {
+        return -1;
+    }
+    // The lock waits for a running callback to finish and holds off the next one.
+    SDL_LockAudio();
+    InstallSound(channel, buffer, length, count);
+    SDL_UnlockAudio();
+    return 0;
+}
+
+void PlaySoundOnChannel(const char* path, int channel, int count)
+{
+    SDL_PauseAudio(1);
+    LoadSoundChannel(path, channel, count);
+    SDL_PauseAudio(0);
+}
+
+void PlaySoundFile(const char* path)
+{
+    PlaySoundOnChannel(path, kEffectChannel, 1);
+}
