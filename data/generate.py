@@ -18,7 +18,9 @@ sys.path.insert(0, HERE)
 
 from gen import audio, font, music, pictures, tools, world as worldmod  # noqa: E402
 
-LOOSE_SOUNDS = ("RS_Prout", "RS_explosion")   # the scripts also play these paths directly
+# The scripts also play these two by path, so their resources name the loose
+# files themselves: a compact delivery then packs them under those names.
+LOOSE_SOUNDS = ("RS_Prout", "RS_explosion")
 TRACKS = (("music/intro.txt", "cd/track01.mp3"), ("music/theme.txt", "cd/track02.mp3"))
 HERO_TEXT = (-50, -62)                          # text offset of the player character
 WORKERS = 2
@@ -66,7 +68,7 @@ class Generator:
         self.effects = audio.load_effects(os.path.join(HERE, "sounds", "effects.txt"))
         for name in self.effects:
             res = self.w.add_res(worldmod.Resource(name, "Wav"))
-            res.path = "sounds\\effets\\%s.wav" % name[3:].lower()
+            res.path = name if name in LOOSE_SOUNDS else "sounds\\effets\\%s.wav" % name[3:].lower()
 
     def make_font(self):
         self.glyphs = font.build(self.out, self.cache)
@@ -135,10 +137,6 @@ class Generator:
             target = os.path.join(self.out, posix(rel))
             self.job(rel, tools.digest("effect v1", recipe), lambda r=recipe, o=target: audio.effect(r, o))
         self.run_jobs("sounds")
-        for name in LOOSE_SOUNDS:
-            src, dst = os.path.join(self.out, posix(self.w.res_by_name[name].path)), os.path.join(self.out, name)
-            if not os.path.exists(dst) or open(src, "rb").read() != open(dst, "rb").read():
-                shutil.copyfile(src, dst)
 
     def make_music(self):
         for src, rel in TRACKS:

@@ -34,7 +34,7 @@ def speak(text, voice, out_wav, workdir):
 def effect(recipe, out_wav):
     """recipe: sox synth arguments; several chains may be joined with ':'. Output is mono 22050 Hz."""
     os.makedirs(os.path.dirname(out_wav), exist_ok=True)
-    tools.run([tools.tool("sox"), "-R", "-n", "-r", str(RATE), "-b", "16", "-c", "1", out_wav]
+    tools.run([tools.tool("sox"), "-R", "-n", "-r", str(RATE), "-b", "16", "-c", "1", "-t", "wav", out_wav]
               + shlex.split(recipe))
 
 
