@@ -15,5 +15,6 @@ void PlacePerso(int32_t x, int32_t y);          // hot spot (scaled) on (x, y) a
 void PlacePersoAt(const char* objectName);
 bool IsPersoArrived();
 int WalkTo(const char* objectName);             // sets the target, runs frames until arrived; 1
+void WaitUntilPersoArrived();                   // WaitMs(0) until IsPersoArrived (none if already)
 void UpdateWalk();                              // per frame: direction and animation
 void StrideStep();                              // per frame, before anything is drawn
