@@ -6,6 +6,7 @@
 
 #include "engine/archive/delivery.h"
 #include "engine/core/clock.h"
+#include "engine/core/input.h"
 #include "engine/core/startup.h"
 #include "engine/render/screen.h"
 #include "engine/sound/sound.h"
@@ -70,6 +71,15 @@ void PollEvents()
             } else if (event.key.keysym.sym == SDLK_F1) {
                 DeliverCompact("vorlane.cre");  // from the loaded world; the game goes on
             }
+            break;
+        case SDL_MOUSEMOTION:
+            OnMouseMove(event.motion.x, event.motion.y, event.motion.state);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            OnMouseDown(event.button.x, event.button.y);
+            break;
+        case SDL_MOUSEBUTTONUP:
+            OnMouseUp(event.button.x, event.button.y);
             break;
         case SDL_QUIT:
             quitRequested = 1;

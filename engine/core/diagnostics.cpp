@@ -86,16 +86,14 @@ void MemoryReport(const char* label)
     }
 }
 
-namespace {
-char timingLine[256];  // rewritten every frame
-}
+char TimingLineText[kTimingLineSize];
 
 void DrawTimingLine(int32_t frameMs, int32_t averageMs)
 {
     int32_t f = frameMs != 0 ? frameMs : 1;
     int32_t a = averageMs != 0 ? averageMs : 1;
-    int n = std::snprintf(timingLine, sizeof timingLine, "Aff=%dms (moy=%d) f=%d (moy=%d)",
+    int n = std::snprintf(TimingLineText, sizeof TimingLineText, "Aff=%dms (moy=%d) f=%d (moy=%d)",
                           static_cast<int>(f), static_cast<int>(a), static_cast<int>(600 / f),
                           static_cast<int>(600 / a));
-    DrawText(timingLine, n, 0, 0, 0);
+    DrawText(TimingLineText, n, 0, 0, 0);
 }

@@ -5,11 +5,13 @@
 #include <cstdio>
 
 extern FILE* TraceFile;  // null when tracing is off
+constexpr int kTimingLineSize = 256;
+extern char TimingLineText[kTimingLineSize];  // the last timing line drawn
 
 void OpenTrace();                       // creates or truncates the trace file
 void CloseTrace();
 void MemoryReport(const char* label);   // five lines to the trace file, if open
-void DrawTimingLine(int32_t frameMs, int32_t averageMs);
+void DrawTimingLine(int32_t frameMs, int32_t averageMs);  // at (0, 0), over everything
 
 // The machine's memory figures, in bytes.
 struct MemoryStatus {

@@ -10,6 +10,8 @@
 
 extern int32_t aDrawList[kMaxObjets];  // objects drawn by the last frame, back to front
 extern int32_t nDrawCount;
+extern int32_t aPanelItemList[kMaxObjets];  // inventory items drawn by the last frame
+extern int32_t nPanelItemCount;
 extern int32_t isCursorShown;
 extern int32_t isPersoShown;
 extern int32_t isShaking;
@@ -27,10 +29,15 @@ struct SlidingPanel {
 };
 extern SlidingPanel panel;
 
-void ComposeFrame();
-void InitPanel(int32_t shownY, int32_t hiddenY);
-void UpdatePanel(int32_t x, int32_t y);
-void StartShake();
+void ComposeFrame();                             // the whole frame into the back buffer
+
+// Sliding panel
+void PreparePanel(const Objet& source);          // look, position and scene of source
+void InitPanel(int32_t shownY, int32_t hiddenY); // hidden; shownY 0 keeps the current y
+void UpdatePanel(int32_t x, int32_t y);          // one step of opening or closing
+
+// Shake and display switches
+void StartShake();                               // 50 frames of random offsets
 void ShowCursor();
 void HideCursor();
 void ShowPerso();

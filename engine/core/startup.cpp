@@ -8,7 +8,9 @@
 #include "engine/core/clock.h"
 #include "engine/core/diagnostics.h"
 #include "engine/core/frame.h"
+#include "engine/core/input.h"
 #include "engine/core/types.h"
+#include "engine/core/walk.h"
 #include "engine/render/screen.h"
 #include "engine/script/hooks.h"
 #include "engine/script/special_names.h"
@@ -19,6 +21,10 @@ char ConfigFileName[kConfigFileNameSize] = "vorlane.dat";
 int quitRequested = 0;
 int pollMouse = 0;
 FrameClock frameClock = {0, 0, 0, 1};
+
+namespace {
+constexpr Point kStartPoint = {500, 350};  // where the character stands at start
+}
 
 void ParseCommandLine(int argc, char** argv)
 {
@@ -81,7 +87,11 @@ int DoInit(const char* configFileName)
     ChangeScene(specialNames.StartScene);
     ComposeFrame();
     Flip();
+    PreparePanel(FindObject(specialNames.PanelObject));
+    InitPanel(0, kScreenHeight);
     ChangeScene(specialNames.StartScene);
+    PlacePerso(kStartPoint.x, kStartPoint.y);
+    SetWalkTarget(kStartPoint.x, kStartPoint.y);
     MemoryReport("fin doInit");
     return 1;
 }
@@ -89,10 +99,13 @@ int DoInit(const char* configFileName)
 void DoFrame()
 {
     ClockFrameStep();
+    UpdatePanel(mouse.ptMouse.x, mouse.ptMouse.y);
+    UpdateWalk();
     if (pollMouse) {
         int32_t x = 0;
         int32_t y = 0;
         ReadPointer(&x, &y);
+        OnMouseMove(x, y, 0);
     }
     ComposeFrame();
 
@@ -103,6 +116,7 @@ void DoFrame()
     }
     frameClock.nAvgFrameMs =
         static_cast<int32_t>((now - frameClock.nFirstFrameTick) / frameClock.nFrameCount);
+    DrawTimingLine(static_cast<int32_t>(now - frameClock.nLastFrameTick), frameClock.nAvgFrameMs);
     frameClock.nLastFrameTick = now;
     Flip();
 }
