@@ -10,7 +10,7 @@
 #include "engine/sound/mixer.h"
 #include "engine/sound/sound.h"
 #include "support/test_env.h"
-#include "support/wav_bytes.h"
+#include "support/sound_files.h"
 
 namespace {
 class AudioDeviceTest : public ::testing::Test {

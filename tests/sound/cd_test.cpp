@@ -8,9 +8,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/core/startup.h"
 #include "engine/sound/sound.h"
+#include "support/recording_hooks.h"
 #include "support/test_env.h"
-#include "support/wav_bytes.h"
+#include "support/sound_files.h"
 
 namespace {
 const char* kNoDriveMessage = "Couldn't open default CD-ROM drive: ";
@@ -32,28 +34,42 @@ protected:
             SDL_CDClose(watch);
         }
         CloseCD();
-        SDL_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO | SDL_INIT_CDROM);
         unsetenv("SDL12COMPAT_FAKE_CDROM_PATH");
     }
 
-    // Starts SDL's CD-ROM subsystem over a stand-in disc of the given tracks
-    // (about two seconds each); no tracks makes a drive without a disc.
+    // Starts SDL's CD-ROM subsystem over a stand-in disc of the given tracks.
     void StartDrive(int tracks)
     {
-        std::string dir = MakeScratchDir(false);
-        for (int i = 1; i <= tracks; ++i) {
-            WriteFile(dir + "/track0" + std::to_string(i) + ".mp3", SilentMp3(80));
-        }
-        setenv("SDL12COMPAT_FAKE_CDROM_PATH", dir.c_str(), 1);
-        setenv("SDL_AUDIODRIVER", "dummy", 0);  // the stand-in drive plays through an audio device
-        ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO | SDL_INIT_CDROM), 0) << SDL_GetError();
+        MakeFakeCd(tracks);
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_CDROM), 0) << SDL_GetError();
+        OpenWatch();
         OpenCD();
+    }
+
+    // A handle of the test's own, opened before any track plays: with the
+    // stand-in drive, a handle opened later does not see the playing track.
+    void OpenWatch()
+    {
         watch = SDL_CDOpen(0);
         ASSERT_NE(watch, nullptr) << SDL_GetError();
     }
 
     SDL_CD* watch = nullptr;
 };
+
+TEST_F(CdTest, StartUpOpensTheDriveAndPlaysTrackOne)
+{
+    StartTestScreen();
+    MakeScratchDir();
+    MakeFakeCd(2);
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_CDROM), 0) << SDL_GetError();
+    OpenWatch();
+    ResetRecordingHooks();
+    DoInit("missing.dat");
+    EXPECT_EQ(SDL_CDStatus(watch), CD_PLAYING);
+    EXPECT_EQ(watch->cur_track, 1);
+}
 
 TEST_F(CdTest, TrackOneIsTheDiscsSecondTrack)
 {
@@ -103,7 +119,7 @@ TEST_F(CdTest, DriveWithoutADiscIsSilentAndReportsNothing)
 TEST_F(CdTest, NoDriveIsReportedOnceAndEverythingElseIsSilent)
 {
     unsetenv("SDL12COMPAT_FAKE_CDROM_PATH");
-    ASSERT_EQ(SDL_Init(SDL_INIT_CDROM), 0) << SDL_GetError();
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_CDROM), 0) << SDL_GetError();
     ASSERT_EQ(SDL_CDNumDrives(), 0);
 
     testing::internal::CaptureStderr();

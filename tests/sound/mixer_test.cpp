@@ -14,7 +14,7 @@
 #include "engine/world/world.h"
 #include "front_sdl/sdl_sound.h"
 #include "support/test_env.h"
-#include "support/wav_bytes.h"
+#include "support/sound_files.h"
 
 namespace {
 const std::string kSilentPeriod(kMixPeriodBytes, '\0');

@@ -1,4 +1,5 @@
-// Builds the bytes of small PCM WAV files and silent MP3 tracks for sound tests.
+// Sound files for tests: small PCM WAV files, and a stand-in CD for
+// sdl12-compat (a folder of silent trackNN.mp3 files).
 #pragma once
 #include <cstdint>
 #include <string>
@@ -13,5 +14,7 @@ std::string SampleBytes(const std::vector<int16_t>& samples);
 std::string OutputFormatWav(int frames, int16_t base);
 // The data part of OutputFormatWav.
 std::string OutputFormatSamples(int frames, int16_t base);
-// An MPEG-1 layer III stream of silent 128 kbit/s frames (about 26 ms each).
-std::string SilentMp3(int frames);
+// A new scratch folder holding tracks silent tracks of about two seconds,
+// named by SDL12COMPAT_FAKE_CDROM_PATH from now on; 0 tracks is a drive
+// without a disc. SDL's CD-ROM subsystem must be started afterwards.
+std::string MakeFakeCd(int tracks);

@@ -1,4 +1,9 @@
-#include "support/wav_bytes.h"
+#include "support/sound_files.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "support/test_env.h"
 
 namespace {
 void Put16(std::string& s, uint32_t v)
@@ -10,6 +15,22 @@ void Put32(std::string& s, uint32_t v)
 {
     Put16(s, v & 0xFFFF);
     Put16(s, v >> 16);
+}
+
+// An MPEG-1 layer III stream of silent 128 kbit/s frames (about 26 ms each).
+std::string SilentMp3(int frames)
+{
+    // Header: sync, MPEG-1 layer III without CRC, 128 kbit/s, 44100 Hz, stereo;
+    // all-zero side information and main data decode as silence.
+    std::string frame(417, '\0');
+    frame[0] = static_cast<char>(0xFF);
+    frame[1] = static_cast<char>(0xFB);
+    frame[2] = static_cast<char>(0x90);
+    std::string s;
+    for (int i = 0; i < frames; ++i) {
+        s += frame;
+    }
+    return s;
 }
 }
 
@@ -55,17 +76,15 @@ std::string OutputFormatWav(int frames, int16_t base)
     return MakeWav(22050, 2, 16, OutputFormatSamples(frames, base));
 }
 
-std::string SilentMp3(int frames)
+std::string MakeFakeCd(int tracks)
 {
-    // Header: sync, MPEG-1 layer III without CRC, 128 kbit/s, 44100 Hz, stereo;
-    // all-zero side information and main data decode as silence.
-    std::string frame(417, '\0');
-    frame[0] = static_cast<char>(0xFF);
-    frame[1] = static_cast<char>(0xFB);
-    frame[2] = static_cast<char>(0x90);
-    std::string s;
-    for (int i = 0; i < frames; ++i) {
-        s += frame;
+    std::string dir = MakeScratchDir(false);
+    for (int i = 1; i <= tracks; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/track%02d.mp3", i);
+        WriteFile(dir + name, SilentMp3(80));
     }
-    return s;
+    setenv("SDL12COMPAT_FAKE_CDROM_PATH", dir.c_str(), 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);  // the stand-in drive plays through an audio device
+    return dir;
 }
