@@ -56,6 +56,7 @@ int AddObjet(const ObjetConfig& c)
         return -1;
     }
     Objet& o = World.objets[World.objetCount++];
+    o = Objet{};  // run-time state starts afresh with each load
     o.SetName(c.name);
     o.SetAffName(c.affName);
     o.SetAnimName(c.resAnimName);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "engine/core/types.h"
+#include "engine/render/sprite.h"
 #include "engine/world/world.h"
 
 const char RessourceTypeNames[][kRessourceTypeNameSize] = {
@@ -66,12 +67,26 @@ void Ressource::SetTextEng(const char* s) { StoreText(textEng, &textEngLength, s
 const char* Ressource::GetText() const { return language == 1 ? textEng : text; }
 int Ressource::GetTextLength() const { return language == 1 ? textEngLength : textLength; }
 
+namespace {
+// Gives a record back its initial state: pictures released, frames beyond the
+// first freed, so a later load starts from empty records.
+void ResetRecord(Ressource& r)
+{
+    for (Image* node = r.frames.next; node != nullptr;) {
+        Image* next = node->next;
+        FreeSurface(node->surface);
+        delete node;
+        node = next;
+    }
+    FreeSurface(r.frames.surface);
+    r = Ressource();
+}
+}
+
 void ClearRessources()
 {
     for (Ressource& r : World.ressources) {
-        r.Name[0] = '\0';
-        r.frames.path[0] = '\0';
-        r.SetTextFr("");
+        ResetRecord(r);
     }
     World.ressourceCount = 0;
 }

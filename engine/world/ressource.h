@@ -59,7 +59,7 @@ void SetLanguage(int lang);
 RessourceType RessourceTypeFromName(const char* name);
 
 // Table operations. Additions return 0, or -1 when the table is full.
-void ClearRessources();
+void ClearRessources();  // empties the table, releasing every picture and frame
 int AddRessource(const char* name, const char* typeName);
 int AddRessourceAnim(const char* name);
 int AddRessourceBmp(const char* name, const char* path);

@@ -88,14 +88,6 @@ std::string ReadGameFile(const std::string& windowsPath)
 
 void ResetWorld()
 {
-    for (Ressource& r : World.ressources) {
-        for (Image* frame = r.frames.next; frame != nullptr;) {
-            Image* next = frame->next;
-            delete frame;
-            frame = next;
-        }
-        r.frames = Image();
-    }
     ClearScenes();
     ClearObjets();
     ClearRessources();

@@ -15,9 +15,7 @@ const std::map<std::string, std::string>& FixtureMedia();
 void MakeGameFolder();
 // Bytes of the loose file named with backslashes, relative to the working directory.
 std::string ReadGameFile(const std::string& windowsPath);
-// Empties the three tables. ClearRessources keeps the frames a previous load
-// linked to a record (they would reappear in the next load's animations), so
-// they are freed here to keep the tests apart.
+// Empties the three tables.
 void ResetWorld();
 // Loads the fixture world from the working directory's vorlane.dat.
 void LoadFixtureWorld();

@@ -151,26 +151,8 @@ void FixtureWorld::Write(const std::string& dir) const
     WriteFile(dir + "/vorlane.dat", ConfigText());
 }
 
-void DropLoadedPictures()
-{
-    for (Ressource& r : World.ressources) {
-        for (Image* node = &r.frames; node != nullptr; node = node->next) {
-            if (node->surface != nullptr) {
-                FreeSurface(node->surface);
-                node->surface = nullptr;
-            }
-            node->rect = {0, 0, 0, 0};
-        }
-    }
-}
-
 std::string LoadFixtureWorld(const FixtureWorld& world)
 {
-    // As in a fresh process: loading resets only the configured fields.
-    DropLoadedPictures();
-    for (Objet& o : World.objets) {
-        o = {};
-    }
     std::string dir = MakeScratchDir(true);
     world.Write(dir);
     M_loadConfig("vorlane.dat");

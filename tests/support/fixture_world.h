@@ -8,8 +8,6 @@
 //   FixtureWorld::ConfigText                 the configuration file's text
 //   FixtureWorld::Write                      pictures and "vorlane.dat" into a folder
 //   LoadFixtureWorld                         writes into a new scratch folder and loads it
-//   DropLoadedPictures                       forgets every loaded picture (a reload
-//                                            keeps the surfaces of the image nodes)
 //   WriteSolidBmp                            one 24-bit BMP of a single colour
 #pragma once
 #include <cstdint>
@@ -81,10 +79,8 @@ struct FixtureWorld {
     void Write(const std::string& dir) const;
 };
 
-// Clears every object record and loaded picture (as in a fresh process),
-// writes world into a new scratch folder, makes it the working directory and
+// Writes world into a new scratch folder, makes it the working directory and
 // loads "vorlane.dat" with the configuration reader. Returns the folder.
 std::string LoadFixtureWorld(const FixtureWorld& world);
-void DropLoadedPictures();
 
 void WriteSolidBmp(const std::string& path, int32_t w, int32_t h, FixtureColour colour);
