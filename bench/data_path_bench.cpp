@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,15 +14,27 @@
 #include "engine/config/config_reader.h"
 
 namespace {
-// A scratch folder for the benchmark files, made once.
-const std::string& BenchDir()
-{
-    static const std::string dir = [] {
+// A scratch folder for the benchmark files, made once and removed at exit.
+struct ScratchDir {
+    std::string path;
+    ScratchDir()
+    {
         char pattern[] = "/tmp/vorlane_bench_XXXXXX";
         const char* made = mkdtemp(pattern);
-        return std::string(made != nullptr ? made : "/tmp");
-    }();
-    return dir;
+        path = made != nullptr ? made : "";
+    }
+    ~ScratchDir()
+    {
+        if (!path.empty()) {
+            std::filesystem::remove_all(path);
+        }
+    }
+};
+
+const std::string& BenchDir()
+{
+    static const ScratchDir dir;
+    return dir.path;
 }
 
 void Write(const std::string& path, const std::string& bytes)
