@@ -1,5 +1,5 @@
-// Fixture of the configuration reader tests: a scratch folder, no archive,
-// fresh frame lists, and helpers that load a text as the configuration.
+// Fixture of the configuration reader tests: a scratch folder, no archive, and
+// helpers that load a text as the configuration.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -10,24 +10,9 @@
 #include "engine/world/world.h"
 #include "support/test_env.h"
 
-// Frees every frame list hanging off the resource table, so that each test
-// sees lists built by its own load only.
 // What every load of cfg.dat prints.
 const std::string kLoadLines =
     "M_loadConfigFileInMem (cfg.dat)\nM_loadConfigFileInMem ok\n";
-
-inline void ResetFrameLists()
-{
-    for (Ressource& r : World.ressources) {
-        Image* node = r.frames.next;
-        while (node != nullptr) {
-            Image* next = node->next;
-            delete node;
-            node = next;
-        }
-        r.frames = Image();
-    }
-}
 
 class ConfigReader : public testing::Test {
 protected:
@@ -35,9 +20,7 @@ protected:
     {
         MakeScratchDir();
         CloseArchive();
-        ResetFrameLists();
     }
-    void TearDown() override { ResetFrameLists(); }
 
     // Writes text as cfg.dat and loads it; *printed gets standard output.
     void Load(const std::string& text, std::string* printed = nullptr)
