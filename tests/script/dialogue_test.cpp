@@ -42,6 +42,7 @@ void RecordChoice(int32_t index)
     calls.push_back({index, GetTicks() - clickTick, SlotOf("O_perso"),
                      soundChannels[kEffectChannel].length, shown});
     if (endInCallback) {
+        FindObject("O_barman").SayText("RT_LINE", 3000, 1);  // a last line, then the end
         EndDialogue();
     }
 }
@@ -55,6 +56,7 @@ protected:
         w.AddScene("S_Room");
         w.AddScene("S_Dialogue");
         w.AddObject("O_perso", "S_Room", "", {100, 200}).text = {10, -30};
+        w.AddObject("O_barman", "S_Room", "", {400, 200});
         for (int i = 1; i <= 3; ++i) {
             FixtureObject& o = w.AddObject("O_paneau_select_" + std::to_string(i), "S_Dialogue", "",
                                            {20, 380 + 25 * i});
@@ -81,6 +83,8 @@ protected:
         }
 
         SetPersoObject("O_perso");
+        PlacePerso(100, 200);  // standing: frames do not walk it away
+        SetWalkTarget(100, 200);
         SetDialogueScene("S_Dialogue");
         SetChoiceObject1("O_paneau_select_1");
         SetChoiceObject2("O_paneau_select_2");
@@ -191,8 +195,16 @@ TEST_F(DialogueTest, EndDialogueWithdrawsTheAnswersButNotTheLastLine)
     for (const char* name : {"O_paneau_select_1", "O_paneau_select_2", "O_paneau_select_3"}) {
         EXPECT_EQ(SlotOf(name).duration, 0u) << name;
     }
-    EXPECT_TRUE(SlotOf("O_perso").active);
-    EXPECT_EQ(SlotOf("O_perso").text, FindRessourceIndex("RT_A2"));
+    EXPECT_TRUE(SlotOf("O_barman").active);
+
+    // The answers disappear within the next frames, the last line stays its time.
+    WaitMs(50);
+    for (const char* name : {"O_paneau_select_1", "O_paneau_select_2", "O_paneau_select_3"}) {
+        EXPECT_FALSE(SlotOf(name).active) << name;
+    }
+    EXPECT_TRUE(SlotOf("O_barman").active);
+    WaitMs(3000);
+    EXPECT_FALSE(SlotOf("O_barman").active);
 
     // The stored answers stay until the next SetChoices; clicks do nothing now.
     EXPECT_STREQ(dialogue.text2, "RT_A2");

@@ -8,6 +8,7 @@
 #include "engine/core/clock.h"
 #include "engine/core/startup.h"
 #include "engine/script/primitives.h"
+#include "support/fixture_world.h"
 #include "support/sound_files.h"
 #include "support/test_env.h"
 
@@ -17,7 +18,8 @@ protected:
     void SetUp() override
     {
         StartTestScreen();
-        MakeScratchDir();
+        LoadFixtureWorld(FixtureWorld{});  // no objects left moving by another test
+        frameClock = FrameClock{0, 0, 0, 1};
     }
     void TearDown() override { UsePlatformClock(); }
 };
