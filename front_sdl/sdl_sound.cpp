@@ -59,20 +59,17 @@ uint8_t* LoadConvertedWav(const char* path, uint32_t* length)
     }
     // The conversion works in place on an int-sized buffer len x len_mult bytes long.
     uint64_t size = static_cast<uint64_t>(dataLength) * static_cast<uint64_t>(cvt.len_mult);
-    if (cvt.len_mult <= 0 || size > INT_MAX) {
-        SDL_FreeWAV(data);
-        SDL_SetError("sound too long (%u bytes)", static_cast<unsigned>(dataLength));
-        std::printf("Couldn't convert: %s\n", SDL_GetError());
-        return nullptr;
-    }
-    cvt.buf = static_cast<Uint8*>(std::malloc(size > 0 ? size : 1));
+    bool fits = cvt.len_mult > 0 && size <= INT_MAX;
+    cvt.buf = fits ? static_cast<Uint8*>(std::malloc(size > 0 ? size : 1)) : nullptr;
     if (cvt.buf == nullptr) {
         SDL_FreeWAV(data);
-        SDL_SetError("out of memory");
+        SDL_SetError(fits ? "out of memory" : "sound too long");
         std::printf("Couldn't convert: %s\n", SDL_GetError());
         return nullptr;
     }
-    std::memcpy(cvt.buf, data, dataLength);
+    if (dataLength > 0) {  // an empty sound may come without data
+        std::memcpy(cvt.buf, data, dataLength);
+    }
     cvt.len = static_cast<int>(dataLength);
     SDL_FreeWAV(data);
     if (SDL_ConvertAudio(&cvt) < 0) {

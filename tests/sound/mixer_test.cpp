@@ -102,6 +102,15 @@ TEST_F(MixerTest, ASoundEndingInsideAPeriodStopsEveryChannelThereWithoutSkipping
     EXPECT_EQ(soundChannels[0].remaining, 2048u * 4 - 400 - kMixPeriodBytes);
 }
 
+TEST_F(MixerTest, EmptySoundStaysSilentHoweverOftenItIsPlayed)
+{
+    WriteFile("empty.wav", OutputFormatWav(0, 0));
+    ASSERT_EQ(LoadSoundChannel("empty.wav", kEffectChannel, 3), 0);
+    EXPECT_EQ(Period(), kSilentPeriod);
+    EXPECT_EQ(Period(), kSilentPeriod);
+    EXPECT_EQ(soundChannels[kEffectChannel].remaining, 0u);
+}
+
 TEST_F(MixerTest, SecondSoundCutsTheFirstAtOnce)
 {
     WriteFile("first.wav", OutputFormatWav(4096, 100));
