@@ -12,6 +12,7 @@
 #include "engine/archive/archive.h"
 #include "engine/archive/delivery.h"
 #include "engine/archive/file_paths.h"
+#include "engine/archive/loose_file.h"
 #include "engine/config/config_reader.h"
 #include "engine/world/world.h"
 
@@ -104,7 +105,7 @@ void BM_PlainCopy(benchmark::State& state)
             }
             const fs::path target = fs::path("bench_out/copy") / NativePath(path);
             fs::create_directories(target.parent_path());
-            fs::copy_file(NativePath(path), target, fs::copy_options::overwrite_existing);
+            fs::copy_file(fs::path(NativePath(path)), target, fs::copy_options::overwrite_existing);
             bytes += static_cast<int64_t>(fs::file_size(target));
         }
     }

@@ -1,5 +1,6 @@
 // The operations shared by both deliveries: the folder of a path and the copy
 // of one file of the game folder into a delivery folder.
+#include "engine/archive/loose_file.h"
 #include "engine/archive/delivery.h"
 
 #include <algorithm>

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "engine/archive/loose_file.h"
 #include "engine/archive/archive.h"
 #include "engine/archive/delivery.h"
 #include "engine/archive/file_paths.h"
@@ -72,7 +73,7 @@ bool ExtractEntry(const fs::path& root, int i)
 
 int ExtractArchive(const char* archivePath)
 {
-    if (archivePath == nullptr || ReadArchiveIndex(NativePath(archivePath).string().c_str()) != 0) {
+    if (archivePath == nullptr || ReadArchiveIndex(NativePath(archivePath).c_str()) != 0) {
         return 0;
     }
     std::error_code ec;

@@ -6,15 +6,6 @@
 
 namespace fs = std::filesystem;
 
-fs::path NativePath(const std::string& path)
-{
-    std::string native = path;
-    if (fs::path::preferred_separator == '/') {
-        std::replace(native.begin(), native.end(), '\\', '/');
-    }
-    return fs::path(native);
-}
-
 bool IsContainedName(const char* name)
 {
     if (name[0] == '\0' || name[0] == '\\' || name[0] == '/' || std::strchr(name, ':') != nullptr) {

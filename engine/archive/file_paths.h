@@ -1,8 +1,6 @@
-// Paths of files the deliveries write or copy: a path written the Windows way
-// (backslashes, as the configuration, the archive names and the command lines
-// keep it) as a path of the platform, and the folders the copies come from.
+// Paths of files the deliveries write or copy: names that stay inside their
+// folder, checked closing of written files, and the folders copies come from.
 //
-//   NativePath        the platform path of a path written with backslashes
 //   IsContainedName   true for a relative name that stays inside its folder
 //   CloseWrittenFile  closes a written stream: 1 when every write succeeded
 //   ProgramFolder     the folder of the running program, with a trailing "/"
@@ -12,8 +10,6 @@
 #include <filesystem>
 #include <string>
 
-// On POSIX systems each backslash becomes a slash; elsewhere path is unchanged.
-std::filesystem::path NativePath(const std::string& path);
 // True when name is not empty, does not begin with a slash or backslash, holds
 // no ":" (drive letter or stream) and has no ".." component.
 bool IsContainedName(const char* name);

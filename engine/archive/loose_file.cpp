@@ -1,21 +1,20 @@
 #include "engine/archive/loose_file.h"
 
-#include <string>
+#include <algorithm>
+
+std::string NativePath(const std::string& path)
+{
+    std::string native = path;
+#ifndef _WIN32
+    std::replace(native.begin(), native.end(), '\\', '/');
+#endif
+    return native;
+}
 
 FILE* OpenLooseFile(const char* path, const char* mode)
 {
     if (path == nullptr) {
         return nullptr;
     }
-#ifdef _WIN32
-    return std::fopen(path, mode);
-#else
-    std::string native(path);
-    for (char& c : native) {
-        if (c == '\\') {
-            c = '/';
-        }
-    }
-    return std::fopen(native.c_str(), mode);
-#endif
+    return std::fopen(NativePath(path).c_str(), mode);
 }

@@ -3,7 +3,11 @@
 // file of the platform.
 #pragma once
 #include <cstdio>
+#include <string>
 
-// Opens path with the fopen mode; on POSIX systems each backslash becomes a
-// slash first. Returns null when the file cannot be opened.
+// The platform path of a path written with backslashes: on POSIX systems each
+// backslash becomes a slash; elsewhere the path is unchanged.
+std::string NativePath(const std::string& path);
+
+// Opens NativePath (path) with the fopen mode. Null when it cannot be opened.
 FILE* OpenLooseFile(const char* path, const char* mode);

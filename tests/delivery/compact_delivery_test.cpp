@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/archive/loose_file.h"
 #include "engine/archive/archive.h"
 #include "engine/archive/delivery.h"
 #include "engine/archive/file_paths.h"

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/archive/loose_file.h"
 #include "engine/archive/archive.h"
 #include "engine/archive/delivery.h"
 #include "engine/archive/file_paths.h"
@@ -54,7 +55,7 @@ TEST_F(Extract, PackedFolderExtractsByteForByteIntoAnEmptyFolder)
     ASSERT_EQ(ExtractArchive((game + "/vorlane.cre").c_str()), 1);
     std::map<std::string, std::string> expected = {{"vorlane.dat", kFixtureConfig}};
     for (const auto& [path, bytes] : FixtureMedia()) {
-        expected[NativePath(path).string()] = bytes;
+        expected[NativePath(path)] = bytes;
     }
     EXPECT_EQ(Tree(out), expected);
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "engine/archive/loose_file.h"
 #include "engine/archive/archive.h"
 #include "engine/archive/file_paths.h"
 #include "engine/config/config_reader.h"
@@ -83,7 +84,7 @@ void MakeGameFolder()
 
 std::string ReadGameFile(const std::string& windowsPath)
 {
-    return ReadFile(NativePath(windowsPath).string());
+    return ReadFile(NativePath(windowsPath));
 }
 
 void ResetWorld()
