@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/archive/archive.h"
 #include "engine/archive/loose_file.h"
 #include "engine/sound/mixer.h"
 #include "engine/sound/sound.h"
@@ -19,12 +20,23 @@ void MixAtFullVolume(uint8_t* dst, const uint8_t* src, uint32_t len)
     SDL_MixAudio(dst, src, len, SDL_MIX_MAXVOLUME);
 }
 
-// The loose file at path as an SDL stream that closes the file, or null with
-// SDL's error set.
-SDL_RWops* OpenWavFile(const char* path)
+// The sound at path as an SDL stream: the archive entry of that name first (a
+// compact delivery carries its sounds only there), else the loose file. A
+// stream over an entry reads *block, which the caller frees once it is read.
+SDL_RWops* OpenWav(const char* path, unsigned char** block)
 {
+    *block = nullptr;
     if (path == nullptr) {
         path = "";
+    }
+    int size = 0;
+    if (LoadArchiveEntry(path, block, &size) == 0) {
+        SDL_RWops* rw = SDL_RWFromConstMem(*block, size);
+        if (rw == nullptr) {
+            std::free(*block);
+            *block = nullptr;
+        }
+        return rw;
     }
     FILE* file = OpenLooseFile(path, "rb");
     if (file == nullptr) {
@@ -45,8 +57,11 @@ uint8_t* LoadConvertedWav(const char* path, uint32_t* length)
     SDL_AudioSpec wav;
     Uint8* data = nullptr;
     Uint32 dataLength = 0;
-    SDL_RWops* rw = OpenWavFile(path);
-    if (rw == nullptr || SDL_LoadWAV_RW(rw, 1, &wav, &data, &dataLength) == nullptr) {
+    unsigned char* block = nullptr;
+    SDL_RWops* rw = OpenWav(path, &block);
+    const bool loaded = rw != nullptr && SDL_LoadWAV_RW(rw, 1, &wav, &data, &dataLength) != nullptr;
+    std::free(block);
+    if (!loaded) {
         std::printf("Couldn't open wav file: %s\n", SDL_GetError());
         return nullptr;
     }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/archive/archive.h"
 #include "engine/sound/mixer.h"
 #include "engine/sound/sound.h"
 #include "engine/world/world.h"
@@ -149,6 +150,20 @@ TEST_F(MixerTest, BackslashPathsAreOpenedAsLooseFiles)
     WriteFile("sons/hello.wav", OutputFormatWav(10, 1));
     EXPECT_EQ(LoadSoundChannel("sons\\hello.wav", kEffectChannel, 1), 0);
     EXPECT_EQ(soundChannels[kEffectChannel].length, 40u);
+}
+
+// A compact delivery carries its sounds only in the archive.
+TEST_F(MixerTest, ArchiveEntryIsPlayedBeforeTheLooseFile)
+{
+    const std::string packed = OutputFormatWav(10, 7);
+    WriteFile("vorlane.cre", "1\n" + std::to_string(packed.size()) + ":sons\\packed.wav\n" +
+                                 "### START ###" + packed);
+    ASSERT_EQ(ReadArchiveIndex("vorlane.cre"), 0);
+    EXPECT_EQ(LoadSoundChannel("sons\\packed.wav", kEffectChannel, 1), 0);
+    const SoundChannel& c = soundChannels[kEffectChannel];
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(c.buffer), c.length),
+              OutputFormatSamples(10, 7));
+    CloseArchive();
 }
 
 struct BadSound {
