@@ -5,24 +5,10 @@
 #include <cstring>
 
 #include "engine/render/screen.h"
+#include "engine/render/transform.h"
 
 namespace {
 SDL_Surface* Fond() { return static_cast<SDL_Surface*>(screen.fond); }
-
-// Stores a mapped colour into one pixel of 1 to 4 bytes.
-void PutPixel(Uint8* p, int bytesPerPixel, Uint32 colour)
-{
-    switch (bytesPerPixel) {
-    case 1: *p = static_cast<Uint8>(colour); break;
-    case 2: *reinterpret_cast<Uint16*>(p) = static_cast<Uint16>(colour); break;
-    case 3:
-        p[0] = static_cast<Uint8>(colour);
-        p[1] = static_cast<Uint8>(colour >> 8);
-        p[2] = static_cast<Uint8>(colour >> 16);
-        break;
-    default: *reinterpret_cast<Uint32*>(p) = colour; break;
-    }
-}
 }
 
 int Screen::InitVideo(int width, int height, int depth, uint32_t flags)
@@ -91,7 +77,7 @@ void DrawBox(int32_t left, int32_t top, int32_t right, int32_t bottom,
             BoxRowSpan(left, top, right, bottom, y, &x0, &x1);
             Uint8* p = static_cast<Uint8*>(s->pixels) + y * s->pitch + x0 * bpp;
             for (int32_t x = x0; x < x1; ++x, p += bpp) {
-                PutPixel(p, bpp, colour);
+                StorePixel(p, bpp, colour);
             }
         }
     }
