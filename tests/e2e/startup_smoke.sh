@@ -20,7 +20,8 @@ cd "$work"
 "$game" >out.txt 2>err.txt &
 pid=$!
 for _ in $(seq 100); do grep -q '^Go$' out.txt 2>/dev/null && break; sleep 0.1; done
-window=$(xdotool search --sync --pid "$pid" 2>/dev/null | head -n 1)
+window=$(timeout 10 xdotool search --sync --pid "$pid" 2>/dev/null | head -n 1)
+[ -n "$window" ] || { echo "no game window"; cat out.txt err.txt; kill $pid 2>/dev/null; exit 1; }
 geometry=$(xdotool getwindowgeometry "$window" | grep Geometry)
 case $how in
   escape) xdotool windowfocus --sync "$window" key Escape ;;
