@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/world/lookup.h"
 #include "engine/world/world.h"
 
 namespace {
@@ -77,15 +78,7 @@ int AddObjet(const ObjetConfig& c)
 
 int FindObjectIndex(const char* name)
 {
-    if (name == nullptr) {
-        return 0;
-    }
-    for (int i = 0; i < World.objetCount; ++i) {
-        if (std::strcmp(World.objets[i].Name, name) == 0) {
-            return i;
-        }
-    }
-    return 0;
+    return FindIndexByName(World.objets, World.objetCount, name);
 }
 
 Objet& FindObject(const char* name)

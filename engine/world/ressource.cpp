@@ -5,6 +5,7 @@
 
 #include "engine/core/types.h"
 #include "engine/render/sprite.h"
+#include "engine/world/lookup.h"
 #include "engine/world/world.h"
 
 const char RessourceTypeNames[][kRessourceTypeNameSize] = {
@@ -165,15 +166,7 @@ int SetRessourceFrame(const char* name, int k, const char* path, int32_t tempo)
 
 int FindRessourceIndex(const char* name)
 {
-    if (name == nullptr) {
-        return 0;
-    }
-    for (int i = 0; i < World.ressourceCount; ++i) {
-        if (std::strcmp(World.ressources[i].Name, name) == 0) {
-            return i;
-        }
-    }
-    return 0;
+    return FindIndexByName(World.ressources, World.ressourceCount, name);
 }
 
 Ressource& FindRessource(const char* name)

@@ -6,6 +6,7 @@
 #include "engine/core/types.h"
 #include "engine/script/hooks.h"
 #include "engine/script/special_names.h"
+#include "engine/world/lookup.h"
 #include "engine/world/world.h"
 
 WorldTables World;
@@ -37,15 +38,7 @@ int AddScene(const char* name, float scale)
 
 int FindScene(const char* name)
 {
-    if (name == nullptr) {
-        return 0;
-    }
-    for (int i = 0; i < World.sceneCount; ++i) {
-        if (std::strcmp(World.scenes[i].Name, name) == 0) {
-            return i;
-        }
-    }
-    return 0;
+    return FindIndexByName(World.scenes, World.sceneCount, name);
 }
 
 Scene& GetScene(const char* name)
