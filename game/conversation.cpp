@@ -142,8 +142,9 @@ void PlayNode(const Conversation& c, const char* id)
         EndDialogue();
         break;
     case kLast:
-    case kScripted:
         EndDialogue();
+        break;
+    case kScripted:  // played by its script above
         break;
     }
 }

@@ -34,7 +34,7 @@ const char* const kWatched[] = {
 
 void GameTest::SetUp()
 {
-    StartTestScreen();
+    StartTestScreen(true);  // the game's default: a window
     const char* bin = std::getenv("VORLANE_BINARY_DIR");
     ASSERT_NE(bin, nullptr) << "VORLANE_BINARY_DIR is not set";
     std::string dir = std::string(bin) + "/game";

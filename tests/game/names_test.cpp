@@ -4,11 +4,11 @@
 #include <dirent.h>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
-#include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "engine/script/primitives.h"
@@ -24,7 +24,30 @@ bool EndsWith(const std::string& s, const std::string& end)
     return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
 }
 
-// The string literals of the game's sources that look like names.
+bool StartsWith(const std::string& s, const char* prefix)
+{
+    return s.rfind(prefix, 0) == 0;
+}
+
+// A name of the kinds the game uses: a known prefix, then more letters, digits and "_".
+bool LooksLikeName(const std::string& s)
+{
+    static const char* const kPrefixes[] = {"O_", "ObjectId_", "Objet_", "S_", "SceneId_",
+                                            "RT_", "RS_", "R_", "RA_", "ResId_"};
+    bool prefixed = false;
+    for (const char* p : kPrefixes) {
+        prefixed = prefixed || (StartsWith(s, p) && s.size() > std::strlen(p));
+    }
+    for (char c : s) {
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') {
+            return false;
+        }
+    }
+    return prefixed;
+}
+
+// The string literals of the game's sources that look like names (a literal
+// never spans two lines there).
 std::set<std::string> LiteralNames()
 {
     std::string dir = std::string(std::getenv("VORLANE_SOURCE_DIR")) + "/game";
@@ -34,27 +57,28 @@ std::set<std::string> LiteralNames()
         ADD_FAILURE() << "cannot read " << dir;
         return names;
     }
-    const std::regex literal("\"((?:O|ObjectId|Objet|S|SceneId|RT|RS|R|RA|ResId)_[A-Za-z0-9_]+)\"");
     while (dirent* e = readdir(d)) {
         std::string file = e->d_name;
         if (!EndsWith(file, ".cpp") && !EndsWith(file, ".h")) {
             continue;
         }
         std::ifstream in(dir + "/" + file);
-        std::stringstream text;
-        text << in.rdbuf();
-        std::string s = text.str();
-        for (std::sregex_iterator m(s.begin(), s.end(), literal), end; m != end; ++m) {
-            names.insert((*m)[1]);
+        for (std::string line; std::getline(in, line);) {
+            for (size_t open = line.find('"'); open != std::string::npos;) {
+                size_t close = line.find('"', open + 1);
+                if (close == std::string::npos) {
+                    break;
+                }
+                std::string literal = line.substr(open + 1, close - open - 1);
+                if (LooksLikeName(literal)) {
+                    names.insert(literal);
+                }
+                open = line.find('"', close + 1);
+            }
         }
     }
     closedir(d);
     return names;
-}
-
-bool StartsWith(const std::string& s, const char* prefix)
-{
-    return s.rfind(prefix, 0) == 0;
 }
 
 // Why the name is not what the code needs, or "" when it is.

@@ -23,12 +23,13 @@ namespace {
 }();
 }
 
-void StartTestScreen()
+void StartTestScreen(bool windowed)
 {
     if (screen.fond != nullptr) {
         return;
     }
-    if (SDL_Init(SDL_INIT_VIDEO) < 0 || screen.InitVideo(640, 480, 16, 0x80000000u) == 0) {
+    uint32_t flags = windowed ? 0 : 0x80000000u;
+    if (SDL_Init(SDL_INIT_VIDEO) < 0 || screen.InitVideo(640, 480, 16, flags) == 0) {
         throw std::runtime_error(std::string("no test screen: ") + SDL_GetError());
     }
 }

@@ -5,8 +5,11 @@
 #include <string>
 
 // Starts SDL's video with the dummy driver and sets the 640 x 480 x 16
-// full-screen mode with its back buffer (once per process).
-void StartTestScreen();
+// full-screen mode with its back buffer, or with windowed set a 640 x 480
+// window at the desktop's depth, which presents frames several times faster
+// (the full screen is scaled to the dummy display). Once per process: the
+// first call decides.
+void StartTestScreen(bool windowed = false);
 // Raw pixel value of the back buffer at (x, y).
 uint32_t ProbeFond(int x, int y);
 // The raw value the back buffer's format gives to an RGB colour.
