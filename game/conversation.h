@@ -2,6 +2,7 @@
 // speaker (text RT_D_<id>, sound RS_D_<id>) followed, by its kind, by up to
 // three answers, by another node, or by the end of the conversation.
 //   StartConversation  BeginDialogue, then play the conversation's first node
+//   StartBarmanConversation  the same for the barman: barman_1 the first time, barman_5 after
 //   PlayNode           play one node of a conversation (ends it when the id is unknown)
 //   OfferAnswers       SetChoices with the three answers of a node, by id
 //   SayLine            the speaker says a text with its sound
@@ -99,6 +100,4 @@ extern const Conversation kScoutBiere;       // the scout on the balcony
 extern const Conversation kScoutWC;          // the scout in the toilets
 extern const Conversation kSorcier;
 extern const Conversation kTexan;
-
-// The barman's entry: his first line once, the beer every later time.
 void StartBarmanConversation();
