@@ -84,6 +84,7 @@ struct Conversation {
 };
 
 void StartConversation(const Conversation& c);
+void StartBarmanConversation();
 void PlayNode(const Conversation& c, const char* id);
 void OfferAnswers(const Conversation& c, const char* id);
 void SayLine(const Conversation& c, const char* text, uint32_t ms);
@@ -100,4 +101,3 @@ extern const Conversation kScoutBiere;       // the scout on the balcony
 extern const Conversation kScoutWC;          // the scout in the toilets
 extern const Conversation kSorcier;
 extern const Conversation kTexan;
-void StartBarmanConversation();
