@@ -11,7 +11,7 @@
 #include "engine/archive/file_paths.h"
 #include "engine/config/config_reader.h"
 #include "engine/world/world.h"
-#include "fixture_world.h"
+#include "game_folder.h"
 #include "support/test_env.h"
 
 namespace fs = std::filesystem;
@@ -23,7 +23,7 @@ protected:
     {
         game = MakeScratchDir();
         MakeGameFolder();
-        LoadFixtureWorld();
+        LoadGameFolder();
     }
     void TearDown() override { CloseArchive(); }
     std::string game;

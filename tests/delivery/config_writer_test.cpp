@@ -7,7 +7,7 @@
 #include "engine/config/config_reader.h"
 #include "engine/config/config_writer.h"
 #include "engine/world/world.h"
-#include "fixture_world.h"
+#include "game_folder.h"
 #include "support/test_env.h"
 
 namespace {

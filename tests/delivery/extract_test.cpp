@@ -9,7 +9,7 @@
 #include "engine/archive/archive.h"
 #include "engine/archive/delivery.h"
 #include "engine/archive/file_paths.h"
-#include "fixture_world.h"
+#include "game_folder.h"
 #include "support/test_env.h"
 
 namespace fs = std::filesystem;
@@ -48,7 +48,7 @@ TEST_F(Extract, PackedFolderExtractsByteForByteIntoAnEmptyFolder)
 {
     const std::string game = MakeScratchDir();
     MakeGameFolder();
-    LoadFixtureWorld();
+    LoadGameFolder();
     ASSERT_EQ(DeliverCompact("vorlane.cre"), 1);
 
     const std::string out = MakeScratchDir();

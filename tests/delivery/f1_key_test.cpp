@@ -6,7 +6,7 @@
 
 #include "engine/archive/archive.h"
 #include "engine/core/startup.h"
-#include "fixture_world.h"
+#include "game_folder.h"
 #include "support/test_env.h"
 
 namespace {
@@ -26,7 +26,7 @@ TEST(F1Key, WritesTheCompactDeliveryIntoTheWorkingDirectoryAndTheGameGoesOn)
     StartTestScreen();
     MakeScratchDir();
     MakeGameFolder();
-    LoadFixtureWorld();
+    LoadGameFolder();
     quitRequested = 0;
     PushKey(SDLK_F1);
     PollEvents();

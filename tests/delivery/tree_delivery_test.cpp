@@ -9,7 +9,7 @@
 #include "engine/archive/file_paths.h"
 #include "engine/core/platform_names.h"
 #include "engine/world/world.h"
-#include "fixture_world.h"
+#include "game_folder.h"
 #include "support/test_env.h"
 
 namespace fs = std::filesystem;
@@ -21,7 +21,7 @@ protected:
     {
         MakeScratchDir();
         MakeGameFolder();
-        LoadFixtureWorld();
+        LoadGameFolder();
     }
 };
 

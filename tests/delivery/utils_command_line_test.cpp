@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "fixture_world.h"
+#include "game_folder.h"
 #include "support/test_env.h"
 
 namespace fs = std::filesystem;

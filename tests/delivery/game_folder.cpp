@@ -1,4 +1,4 @@
-#include "fixture_world.h"
+#include "game_folder.h"
 
 #include <filesystem>
 
@@ -94,7 +94,7 @@ void ResetWorld()
     ClearRessources();
 }
 
-void LoadFixtureWorld()
+void LoadGameFolder()
 {
     ResetWorld();
     CloseArchive();  // the configuration comes from the loose file

@@ -18,6 +18,6 @@ std::string ReadGameFile(const std::string& windowsPath);
 // Empties the three tables.
 void ResetWorld();
 // Loads the fixture world from the working directory's vorlane.dat.
-void LoadFixtureWorld();
+void LoadGameFolder();
 // The working directory, absolute, with a trailing slash.
 std::string Cwd();
