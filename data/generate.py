@@ -21,6 +21,7 @@ from gen import audio, font, music, pictures, tools, world as worldmod  # noqa: 
 # The scripts also play these two by path, so their resources name the loose
 # files themselves: a compact delivery then packs them under those names.
 LOOSE_SOUNDS = ("RS_Prout", "RS_explosion")
+LAUNCH_SCRIPTS = ("go_fenetre.sh", "go_fullscreen.sh")
 TRACKS = (("music/intro.txt", "cd/track01.mp3"), ("music/theme.txt", "cd/track02.mp3"))
 HERO_TEXT = (-50, -62)                          # text offset of the player character
 WORKERS = 2
@@ -157,6 +158,13 @@ class Generator:
             if o.scene not in scenes or (o.next_scene and o.next_scene not in scenes):
                 raise SystemExit("object %s: unknown scene" % o.name)
 
+    def copy_launch_scripts(self):
+        """The game folder holds its launch scripts, so a delivery made from it can start."""
+        for name in LAUNCH_SCRIPTS:
+            target = os.path.join(self.out, name)
+            shutil.copyfile(os.path.join(HERE, "..", "tools", "launch", name), target)
+            os.chmod(target, 0o755)
+
     def generate(self):
         try:
             self.load()
@@ -167,6 +175,7 @@ class Generator:
             self.make_sounds()
             self.make_music()
             worldmod.write_config(self.w, os.path.join(self.out, "vorlane.dat"))
+            self.copy_launch_scripts()
         finally:
             self.cache.save()
             shutil.rmtree(self.tmp, ignore_errors=True)
