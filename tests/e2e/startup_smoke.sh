@@ -9,9 +9,11 @@ closer=$2
 how=$3
 work=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-display=":$(( 100 + RANDOM % 800 ))"
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number and writes it to the descriptor given.
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+display=":$(cat "$work/display")"
 export DISPLAY=$display SDL_AUDIODRIVER=dummy
 # In the sanitizer build the X11 libraries that SDL loads and unloads leave
 # leaks that cannot be named at exit; the engine's own are checked by the unit
