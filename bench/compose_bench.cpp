@@ -14,7 +14,7 @@
 #include "engine/core/walk.h"
 #include "engine/render/screen.h"
 #include "engine/render/text.h"
-#include "engine/script/special_names.h"
+#include "engine/script/bound_names.h"
 #include "engine/world/world.h"
 
 namespace {

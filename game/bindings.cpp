@@ -1,7 +1,7 @@
 // The shipped game's binding: which scene, resource and object of its
 // configuration plays each fixed role in the engine.
 #include "engine/script/hooks.h"
-#include "engine/script/special_names.h"
+#include "engine/script/bound_names.h"
 
 int BindSceneNames()
 {

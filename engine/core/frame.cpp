@@ -9,7 +9,7 @@
 #include "engine/render/screen.h"
 #include "engine/render/text.h"
 #include "engine/script/dialogue.h"
-#include "engine/script/special_names.h"
+#include "engine/script/bound_names.h"
 #include "engine/world/world.h"
 
 int32_t aDrawList[kMaxObjets];

@@ -5,7 +5,7 @@
 #include "engine/core/walk.h"
 #include "engine/script/dialogue.h"
 #include "engine/script/hooks.h"
-#include "engine/script/special_names.h"
+#include "engine/script/bound_names.h"
 #include "engine/world/world.h"
 
 MouseState mouse = {};

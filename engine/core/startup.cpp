@@ -13,7 +13,7 @@
 #include "engine/core/walk.h"
 #include "engine/render/screen.h"
 #include "engine/script/hooks.h"
-#include "engine/script/special_names.h"
+#include "engine/script/bound_names.h"
 #include "engine/sound/sound.h"
 #include "engine/world/world.h"
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "engine/script/primitives.h"
-#include "engine/script/special_names.h"
+#include "engine/script/bound_names.h"
 #include "engine/world/world.h"
 
 Point ptWalkTarget = {0, 0};

@@ -6,7 +6,7 @@
 
 #include "engine/core/clock.h"
 #include "engine/render/screen.h"
-#include "engine/script/special_names.h"
+#include "engine/script/bound_names.h"
 #include "engine/world/world.h"
 
 TextSlot textSlots[kTextSlotCount];

@@ -2,7 +2,7 @@
 
 #include "engine/core/types.h"
 #include "engine/script/primitives.h"
-#include "engine/script/special_names.h"
+#include "engine/script/bound_names.h"
 
 DialogueChoices dialogue = {1, "", "", "", "", "", "", nullptr};
 

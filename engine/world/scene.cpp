@@ -5,7 +5,7 @@
 
 #include "engine/core/types.h"
 #include "engine/script/hooks.h"
-#include "engine/script/special_names.h"
+#include "engine/script/bound_names.h"
 #include "engine/world/lookup.h"
 #include "engine/world/world.h"
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "engine/core/startup.h"
-#include "engine/script/special_names.h"
+#include "engine/script/bound_names.h"
 #include "support/recording_hooks.h"
 #include "support/test_env.h"
 

@@ -15,7 +15,7 @@
 #include "engine/core/startup.h"
 #include "engine/render/text.h"
 #include "engine/script/primitives.h"
-#include "engine/script/special_names.h"
+#include "engine/script/bound_names.h"
 #include "game/flags.h"
 #include "support/test_env.h"
 

@@ -11,7 +11,7 @@
 #include "engine/render/text.h"
 #include "engine/script/dialogue.h"
 #include "engine/script/primitives.h"
-#include "engine/script/special_names.h"
+#include "engine/script/bound_names.h"
 #include "engine/sound/mixer.h"
 #include "support/fixture_world.h"
 #include "support/sound_files.h"

@@ -8,7 +8,7 @@
 #include "engine/core/clock.h"
 #include "engine/core/startup.h"
 #include "engine/script/primitives.h"
-#include "engine/script/special_names.h"
+#include "engine/script/bound_names.h"
 #include "support/fixture_world.h"
 #include "support/recording_hooks.h"
 #include "support/test_env.h"

@@ -10,7 +10,7 @@
 #include "engine/core/walk.h"
 #include "engine/render/text.h"
 #include "engine/script/dialogue.h"
-#include "engine/script/special_names.h"
+#include "engine/script/bound_names.h"
 #include "engine/world/world.h"
 #include "support/test_env.h"
 

@@ -7,7 +7,7 @@
 #include "engine/core/frame.h"
 #include "engine/core/startup.h"
 #include "engine/core/walk.h"
-#include "engine/script/special_names.h"
+#include "engine/script/bound_names.h"
 #include "engine/world/world.h"
 #include "support/stage.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/script/special_names.h"
+#include "engine/script/bound_names.h"
 #include "engine/world/world.h"
 #include "support/recording_hooks.h"
 

@@ -1,4 +1,4 @@
-#include "engine/script/special_names.h"
+#include "engine/script/bound_names.h"
 
 #include "engine/core/types.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/script/special_names.h"
+#include "engine/script/bound_names.h"
 
 TEST(SpecialNames, SettersCutAt255Characters)
 {
