@@ -62,8 +62,7 @@ void CollectDrawList()
 
 int32_t DepthKey(int32_t index)
 {
-    const Objet& o = World.objets[index];
-    return o.ptCurrent.y + o.ptHotSpot.y;
+    return World.objets[index].HotSpotPoint().y;
 }
 
 // Exchange sort by base line; entries are exchanged only on a strictly

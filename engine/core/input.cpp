@@ -59,7 +59,8 @@ int32_t HitDrawList(int32_t x, int32_t y)
 
 void WalkToHotSpotOf(const Objet& o)
 {
-    SetWalkTarget(o.ptCurrent.x + o.ptHotSpot.x, o.ptCurrent.y + o.ptHotSpot.y);
+    const Point p = o.HotSpotPoint();
+    SetWalkTarget(p.x, p.y);
     WaitUntilPersoArrived();
 }
 

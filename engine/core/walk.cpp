@@ -43,8 +43,7 @@ bool IsWithinArrival(Point d)
 
 Point HotSpotOf(const char* objectName)
 {
-    const Objet& o = FindObject(objectName);
-    return {o.ptCurrent.x + o.ptHotSpot.x, o.ptCurrent.y + o.ptHotSpot.y};
+    return FindObject(objectName).HotSpotPoint();
 }
 }
 

@@ -59,6 +59,8 @@ struct Objet {
     void SetHotSpot(int32_t x, int32_t y) { ptHotSpot = {x, y}; }
     void SetTextOffset(int32_t x, int32_t y) { ptText = {x, y}; }
     void ResetPosition() { ptCurrent = ptCoord; }
+    // The reference point on screen (unscaled hot spot): walk target, depth base line.
+    Point HotSpotPoint() const { return {ptCurrent.x + ptHotSpot.x, ptCurrent.y + ptHotSpot.y}; }
     void SetClickable(int32_t v) { isClickable = v; }
     void SetVisible(int32_t v) { isAfficher = v; }
     void SetZoneDep(int32_t v) { isZoneDep = v; }
