@@ -7,7 +7,7 @@ build=${1:-"$root/build"}
 shift || true
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config python3
   libsdl1.2-compat-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb x11-utils xdotool imagemagick libx11-dev
   librsvg2-bin fonts-dejavu-core espeak-ng sox lame
